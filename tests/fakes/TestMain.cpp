@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Runs every test program headless: offscreen windows and a private runtime folder.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtimeDir;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,72 @@
+#include "Resources.h"
+
+#include "Templates.h"
+
+#include <QHash>
+#include <functional>
+
+namespace {
+
+const QHash<int, std::function<DialogTemplate()>>& TemplateMakers()
+{
+    static const QHash<int, std::function<DialogTemplate()>> makers = {
+        {102, MakeTemplate102},
+        {136, MakeTemplate136},
+    };
+    return makers;
+}
+
+}  // namespace
+
+const DialogTemplate& GetDialogTemplate(int nId)
+{
+    static QHash<int, DialogTemplate> cache;
+    auto it = cache.find(nId);
+    if (it == cache.end()) {
+        auto maker = TemplateMakers().value(nId);
+        Q_ASSERT_X(maker, "GetDialogTemplate", "unknown dialog template");
+        it = cache.insert(nId, maker ? maker() : DialogTemplate{nId, {}, 100, 50, 8, 0, {}});
+    }
+    return *it;
+}
+
+const std::vector<MenuPopup>& GetMenu(int nId)
+{
+    static const std::vector<MenuPopup> menu129 = {
+        {QStringLiteral("&File"),
+         {{QStringLiteral("&New Game\tCtrl+N"), 32775},
+          {QStringLiteral("New &Players"), 32778},
+          {},
+          {QStringLiteral("Player &Statistics"), 32779},
+          {},
+          {QStringLiteral("&Exit \tCtrl+X"), 32772}}},
+        {QStringLiteral("&Maintenance"), {{QStringLiteral("Delete &Players"), 32780}}},
+        {QStringLiteral("&Help"),
+         {{QStringLiteral("&Quick Instructions"), 32771},
+          {QStringLiteral("&Instructions"), 32773},
+          {},
+          {QStringLiteral("&About..."), 32774}}},
+    };
+    static const std::vector<MenuPopup> none;
+    return nId == 129 ? menu129 : none;
+}
+
+const std::vector<Accelerator>& GetAccelerators(int nId)
+{
+    static const std::vector<Accelerator> table139 = {
+        {Qt::Key_N, Qt::ControlModifier, 32775},
+        {Qt::Key_X, Qt::ControlModifier, 32772},
+    };
+    static const std::vector<Accelerator> none;
+    return nId == 139 ? table139 : none;
+}
+
+QPixmap LoadBitmap(int nId)
+{
+    return QPixmap(QStringLiteral(":/bitmaps/%1.png").arg(nId));
+}
+
+QIcon LoadIcon(int nId)
+{
+    return QIcon(QStringLiteral(":/icons/%1.png").arg(nId));
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "DialogTemplate.h"
+
+// One function per dialog template, each in its own TemplateNNN.cpp.
+DialogTemplate MakeTemplate102();  // the game window
+DialogTemplate MakeTemplate136();  // the game's message box

@@ -21,9 +21,10 @@
 
 namespace {
 
-// Fills picture control 1036 of the about box (159 x 155 dialog units in a 10-point dialog).
-constexpr int kWidth = 300;
-constexpr int kHeight = 320;
+// Exactly fills picture control 1036 of the about box: 159 x 155 dialog units in a 10-point
+// dialog come to 299 x 323 pixels.
+constexpr int kWidth = 299;
+constexpr int kHeight = 323;
 constexpr int kMaxColors = 256;
 
 const QString kFontFamily = QStringLiteral("DejaVu Sans");

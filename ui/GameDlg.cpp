@@ -121,6 +121,12 @@ void CGameDlg::moveEvent(QMoveEvent* pEvent)
     UpdateAnchor();
 }
 
+void CGameDlg::showEvent(QShowEvent* pEvent)
+{
+    CScaledDialog::showEvent(pEvent);
+    UpdateAnchor();
+}
+
 void CGameDlg::paintEvent(QPaintEvent* pEvent)
 {
     OnPaint();

@@ -13,7 +13,6 @@ public:
 // The help window in place of the original help file: our HTML help document in a text browser.
 // One window serves every request and is brought to the front each time.
 class CHelpWindow : public QTextBrowser {
-    Q_OBJECT
 public:
     static constexpr int kContents = 0;           // the top of the document
     static constexpr int kQuickInstructions = 1;  // the anchor "quick"

@@ -24,7 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         DibPalette palette;
         (void)MakeDibPalette(view, palette);
     }
-    if (block.isEmpty())
+    // Painting a picture of many million pixels proves nothing more and slows the search down.
+    constexpr qint64 kMaxFuzzPixels = qint64(1) << 20;
+    if (block.isEmpty() || qint64(DibWidth(block)) * DibHeight(block) > kMaxFuzzPixels)
         return 0;
 
     DibPalette palette;

@@ -60,6 +60,8 @@ CBoardModel::CPlaceList CBoardModel::TakenNeighbours(int nRow, int nCol) const
     static constexpr int kOffsets[8][2] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1},
                                            {0, 1},   {1, -1}, {1, 0},  {1, 1}};
     CPlaceList taken;
+    if (nRow < 0 || nRow >= nRows || nCol < 0 || nCol >= nColumns)
+        return taken;
     for (const auto& offset : kOffsets) {
         const int nR = nRow + offset[0];
         const int nC = nCol + offset[1];

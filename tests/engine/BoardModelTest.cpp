@@ -1,6 +1,7 @@
 // The board model: neighbour counts at corners and edges, the arranged order (gap closing and
 // the exchange sort, which decide ties in the search), random removal at set-up and the
 // best-piece search with its tie-breaks.
+#include "BoardKey.h"
 #include "BoardModel.h"
 #include "Random.h"
 
@@ -265,6 +266,51 @@ TEST(FindBestPiece, PositiveOnlyLeavesOutNegativeBracketedDifferences)
     EXPECT_EQ(board.Catalogue().Value(35), CExpressionCatalogue::nEmpty);
     EXPECT_EQ(board.Catalogue().Value(34), 6);   // 2 + (5 - 1)
     EXPECT_EQ(board.Catalogue().Value(36), -4);  // 2 - (5 + 1): negative results stay
+}
+
+// The search looks values up in an index; it must answer as walking the arranged list piece by
+// piece and form by form would.
+TEST(FindBestPiece, AnswersAsTheWalkOverTheArrangedListForEveryRoll)
+{
+    for (const char* strKey : {"ASMD.A", "A.P", "SD.N", "AM.P"}) {
+        for (unsigned nSeed : {1u, 99u}) {
+            const auto places =
+                CBoardFile::LoadFile(std::string(ZORBLY_SOURCE_DIR) + "/data/" + strKey);
+            ASSERT_TRUE(places.has_value()) << strKey;
+            const auto key = CBoardKey::Parse(strKey);
+            CBoardModel board;
+            board.SetPlaces(*places);
+            board.m_bAdd = key->ops.bAdd;
+            board.m_bSubtract = key->ops.bSubtract;
+            board.m_bMultiply = key->ops.bMultiply;
+            board.m_bDivide = key->ops.bDivide;
+            board.m_bPositiveOnly = key->PositiveOnly();
+            CRandom::Seed(nSeed);
+            board.RemoveRandomPieces(19);
+            for (int a = 0; a <= 10; ++a)
+                for (int b = 0; b <= 10; ++b)
+                    for (int c = 0; c <= 10; ++c) {
+                        int nListPos = -1, nIndex = -1;
+                        const bool bFound = board.FindBestPiece(a, b, c, nListPos, nIndex);
+                        int nWalkPos = -1, nWalkIndex = -1;
+                        for (int p = 0; p < CBoardModel::nPlaces && nWalkIndex < 0; ++p) {
+                            const int nPlace = board.ArrangedPlace(p);
+                            if (nPlace == CBoardModel::nNoPlace)
+                                continue;
+                            const int k = board.Catalogue().FirstIndexOf(board.Piece(nPlace).m_nNumber);
+                            if (k != 0) {
+                                nWalkPos = p;
+                                nWalkIndex = k;
+                            }
+                        }
+                        ASSERT_EQ(bFound, nWalkIndex > 0) << strKey << " " << a << b << c;
+                        if (bFound) {
+                            ASSERT_EQ(nListPos, nWalkPos) << strKey << " " << a << b << c;
+                            ASSERT_EQ(nIndex, nWalkIndex) << strKey << " " << a << b << c;
+                        }
+                    }
+        }
+    }
 }
 
 } // namespace

@@ -32,7 +32,7 @@ public:
     static constexpr int kHelpCommand = 57670;
 
     static bool HandlesCommand(int nId);
-    void OnCommand(int nId);
+    virtual void OnCommand(int nId);
     void OnExit();
     void OnNewGame();
     void OnNewPlayers();

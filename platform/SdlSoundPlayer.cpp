@@ -82,6 +82,11 @@ int CSdlSoundPlayer::ClipLengthMs(const QString& strPath)
     return pChunk ? LengthMs(pChunk) : -1;
 }
 
+int CSdlSoundPlayer::PlayingCount() const
+{
+    return m_audioState == AudioState::Open ? Mix_Playing(-1) : 0;
+}
+
 int CSdlSoundPlayer::LengthMs(const Mix_Chunk* pChunk) const
 {
     if (m_nBytesPerSecond <= 0)

@@ -23,6 +23,8 @@ public:
     bool OpenAudio();
     // Length in milliseconds of the clip as the mixer holds it; -1 when it cannot be loaded.
     int ClipLengthMs(const QString& strPath);
+    // How many sounds are playing now.
+    int PlayingCount() const;
 
 private:
     Mix_Chunk* Chunk(const QString& strPath);

@@ -65,6 +65,7 @@ protected:
     void OnClose() override;
     void paintEvent(QPaintEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QMenuBar;
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;

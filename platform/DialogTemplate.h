@@ -41,7 +41,17 @@ struct ControlTemplate {
     QString strText;
     int x, y, cx, cy;      // dialog units
     unsigned nStyle = 0;
-    int nImage = 0;        // icon or bitmap resource id, where the kind shows one
+    int nImage = 0;        // icon resource id (":/icons/<id>.png") of an icon static
+};
+
+struct MenuItem {
+    QString strText;   // "&New Game\tCtrl+N"; empty for a separator
+    int nCommand = 0;  // 0 for a separator
+};
+
+struct MenuPopup {
+    QString strTitle;
+    std::vector<MenuItem> items;
 };
 
 struct DialogTemplate {
@@ -50,5 +60,6 @@ struct DialogTemplate {
     int cx, cy;            // dialog units
     int nPointSize;        // the template's font size; sets the dialog-unit scale
     int nMenuId = 0;       // menu resource shown above the client area, 0 for none
+    std::vector<MenuPopup> menu;             // that menu's pop-ups
     std::vector<ControlTemplate> controls;  // creation (and tab) order
 };

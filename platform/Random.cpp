@@ -15,5 +15,10 @@ int CRandom::Rand()
 
 int CRandom::Scaled(int n)
 {
-    return static_cast<int>(static_cast<unsigned>(Rand()) * static_cast<unsigned>(n) / 32767u);
+    return Scale(Rand(), n);
+}
+
+int CRandom::Scale(int nRand, int n)
+{
+    return static_cast<int>(static_cast<unsigned>(nRand) * static_cast<unsigned>(n) / 32767u);
 }

@@ -8,6 +8,8 @@ public:
     static int Rand();                  // 0 to 32767
     // rand() * n / 32767 in unsigned arithmetic: 0 to n inclusive (n only when rand() is 32767).
     static int Scaled(int n);
+    // The same scaling of a given rand() value.
+    static int Scale(int nRand, int n);
 
 private:
     static unsigned s_nState;

@@ -25,7 +25,7 @@ const DialogTemplate& GetDialogTemplate(int nId)
     if (it == cache.end()) {
         auto maker = TemplateMakers().value(nId);
         Q_ASSERT_X(maker, "GetDialogTemplate", "unknown dialog template");
-        it = cache.insert(nId, maker ? maker() : DialogTemplate{nId, {}, 100, 50, 8, 0, {}});
+        it = cache.insert(nId, maker ? maker() : DialogTemplate{nId, {}, 100, 50, 8, 0, {}, {}});
     }
     return *it;
 }

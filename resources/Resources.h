@@ -9,16 +9,6 @@
 
 // The program's built-in resources, looked up by their numeric ids.
 
-struct MenuItem {
-    QString strText;   // "&New Game\tCtrl+N"; empty for a separator
-    int nCommand = 0;  // 0 for a separator
-};
-
-struct MenuPopup {
-    QString strTitle;
-    std::vector<MenuItem> items;
-};
-
 struct Accelerator {
     int nKey;                        // Qt::Key
     Qt::KeyboardModifiers modifiers;

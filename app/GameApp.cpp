@@ -1,0 +1,125 @@
+#include "GameApp.h"
+
+#include "Resources.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace {
+
+CGameApp* g_pTheApp = nullptr;
+
+}  // namespace
+
+CGameApp::CGameApp()
+{
+    g_pTheApp = this;
+}
+
+CGameApp::~CGameApp()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+    if (g_pTheApp == this)
+        g_pTheApp = nullptr;
+}
+
+CGameApp* CGameApp::Instance()
+{
+    return g_pTheApp;
+}
+
+bool CGameApp::InitInstance(const QStringList& arguments)
+{
+    // A refused start still runs the game, with sounds off, in the current folder.
+    CSeriesApp::InitInstance(arguments);
+    qApp->installEventFilter(this);
+    m_bRunning = true;
+    m_gameDlg.DoModal();
+    m_bRunning = false;
+    return false;
+}
+
+bool CGameApp::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::KeyPress &&
+        ProcessMessageFilter(pWatched, static_cast<QKeyEvent*>(pEvent)))
+        return true;
+    return QObject::eventFilter(pWatched, pEvent);
+}
+
+bool CGameApp::ProcessMessageFilter(QObject* pTarget, QKeyEvent* pEvent)
+{
+    auto* pWidget = qobject_cast<QWidget*>(pTarget);
+    if (!m_bRunning || !pWidget || pWidget->window() != &m_gameDlg)
+        return false;
+    const Qt::KeyboardModifiers modifiers =
+        pEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    for (const Accelerator& accel : GetAccelerators(139)) {
+        if (accel.nKey == pEvent->key() && accel.modifiers == modifiers) {
+            OnCommand(accel.nCommand);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CGameApp::HandlesCommand(int nId)
+{
+    return (nId >= kQuickInstructionsCommand && nId <= kDeletePlayersCommand) || nId == kHelpCommand;
+}
+
+void CGameApp::OnCommand(int nId)
+{
+    switch (nId) {
+    case kExitCommand: OnExit(); break;
+    case kNewGameCommand: OnNewGame(); break;
+    case kNewPlayersCommand: OnNewPlayers(); break;
+    case kPlayerStatisticsCommand: OnPlayerStatistics(); break;
+    case kDeletePlayersCommand: OnDeletePlayers(); break;
+    case kAboutCommand: OnAbout(); break;
+    case kInstructionsCommand:
+    case kHelpCommand: OnInstructions(); break;
+    case kQuickInstructionsCommand: OnQuickInstructions(); break;
+    default: break;
+    }
+}
+
+void CGameApp::OnExit()
+{
+    if (m_bRunning)
+        m_gameDlg.QuitGame(2);
+}
+
+void CGameApp::OnNewGame()
+{
+}
+
+void CGameApp::OnNewPlayers()
+{
+}
+
+void CGameApp::OnPlayerStatistics()
+{
+}
+
+void CGameApp::OnDeletePlayers()
+{
+}
+
+void CGameApp::OnAbout()
+{
+    ShowAbout(m_bSound);
+}
+
+void CGameApp::ShowAbout(bool)
+{
+}
+
+void CGameApp::OnInstructions()
+{
+}
+
+void CGameApp::OnQuickInstructions()
+{
+}

@@ -1,0 +1,418 @@
+#include "Dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+CDialog::ModalHook& ModalHookSlot()
+{
+    static CDialog::ModalHook hook;
+    return hook;
+}
+
+// One dialog unit in pixels, for a template whose font has `nPointSize` points: the 12-point game
+// window gets 2.25 pixels across and 2.5 down, so its 277 x 108 board holds 7 x 5 pieces of
+// 89 x 54 pixels exactly; other fonts scale in proportion.
+int UnitsToPixelsX(int nUnits, int nPointSize)
+{
+    return nUnits * 9 * nPointSize / 48;
+}
+
+int UnitsToPixelsY(int nUnits, int nPointSize)
+{
+    return nUnits * 5 * nPointSize / 24;
+}
+
+Qt::Alignment TextAlignment(unsigned nStyle)
+{
+    if (nStyle & kAlignRight)
+        return Qt::AlignRight | Qt::AlignTop;
+    if (nStyle & kAlignCenter)
+        return Qt::AlignHCenter | Qt::AlignTop;
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+}  // namespace
+
+CDialog::CDialog(const DialogTemplate& tmpl, QWidget* pParent)
+    : QDialog(pParent), m_template(tmpl)
+{
+    setWindowTitle(m_template.strCaption);
+    QFont font = this->font();
+    font.setPixelSize(m_template.nPointSize * 5 / 4);
+    setFont(font);
+}
+
+CDialog::~CDialog() = default;
+
+void CDialog::SetModalHook(ModalHook hook)
+{
+    ModalHookSlot() = std::move(hook);
+}
+
+bool CDialog::HasModalHook()
+{
+    return static_cast<bool>(ModalHookSlot());
+}
+
+void CDialog::Create()
+{
+    if (m_bCreated)
+        return;
+    m_bCreated = true;
+    BuildMenu();
+    for (const ControlTemplate& ctl : m_template.controls) {
+        QWidget* pWidget = CreateControl(ctl);
+        if (!pWidget)
+            pWidget = CreateStandardControl(ctl);
+        AddControl(ctl, pWidget);
+    }
+    const QRect rc = DialogUnitsToPixels(QRect(0, 0, m_template.cx, m_template.cy));
+    setFixedSize(rc.width(), rc.height() + MenuHeight());
+    OnInitDialog();
+}
+
+int CDialog::DoModal()
+{
+    m_bEnded = false;
+    m_nResult = IDCANCEL;
+    Create();
+    if (ModalHook hook = ModalHookSlot()) {
+        hook(*this);
+        return m_nResult;
+    }
+    if (!m_bEnded) {
+        m_bInExec = true;
+        exec();
+        m_bInExec = false;
+    }
+    return m_nResult;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    m_nResult = nResult;
+    m_bEnded = true;
+    if (m_bInExec)
+        QDialog::done(nResult);
+}
+
+void CDialog::done(int nResult)
+{
+    EndDialog(nResult);
+}
+
+QWidget* CDialog::CreateControl(const ControlTemplate&)
+{
+    return nullptr;
+}
+
+QWidget* CDialog::CreateStandardControl(const ControlTemplate& ctl)
+{
+    switch (ctl.kind) {
+    case CtlKind::PushButton:
+    case CtlKind::DefPushButton:
+    case CtlKind::OwnerDrawButton: {
+        auto* pButton = new QPushButton(ctl.strText);
+        pButton->setAutoDefault(false);
+        pButton->setDefault(ctl.kind == CtlKind::DefPushButton);
+        return pButton;
+    }
+    case CtlKind::Static: {
+        auto* pLabel = new QLabel(ctl.strText);
+        pLabel->setAlignment(TextAlignment(ctl.nStyle));
+        pLabel->setWordWrap(ctl.cy > 12);
+        pLabel->setTextFormat(Qt::PlainText);
+        return pLabel;
+    }
+    case CtlKind::IconStatic: {
+        auto* pLabel = new QLabel;
+        pLabel->setPixmap(QIcon(QStringLiteral(":/icons/%1.png").arg(ctl.nImage)).pixmap(32, 32));
+        return pLabel;
+    }
+    case CtlKind::BlackRect: {
+        auto* pFrame = new QFrame;
+        pFrame->setAutoFillBackground(true);
+        QPalette pal = pFrame->palette();
+        pal.setColor(QPalette::Window, Qt::black);
+        pFrame->setPalette(pal);
+        return pFrame;
+    }
+    case CtlKind::FrameStatic:
+    case CtlKind::Picture:
+        return new QFrame;
+    case CtlKind::GroupBox:
+        return new QGroupBox(ctl.strText);
+    case CtlKind::RadioButton:
+        return new QRadioButton(ctl.strText);
+    case CtlKind::CheckBox:
+        return new QCheckBox(ctl.strText);
+    case CtlKind::Edit:
+        return new QLineEdit(ctl.strText);
+    case CtlKind::ListBox: {
+        auto* pList = new QListWidget;
+        pList->setSortingEnabled(ctl.nStyle & kSorted);
+        pList->setSelectionMode((ctl.nStyle & kMultiSelect) ? QAbstractItemView::ExtendedSelection
+                                                             : QAbstractItemView::SingleSelection);
+        return pList;
+    }
+    }
+    return new QWidget;
+}
+
+void CDialog::AddControl(const ControlTemplate& ctl, QWidget* pWidget)
+{
+    pWidget->setParent(this);
+    pWidget->setObjectName(QString::number(ctl.nId));
+    QRect rc = DialogUnitsToPixels(QRect(ctl.x, ctl.y, ctl.cx, ctl.cy));
+    rc.translate(0, MenuHeight());
+    pWidget->setGeometry(rc);
+    pWidget->setHidden(ctl.nStyle & kHidden);
+    pWidget->setEnabled(!(ctl.nStyle & kDisabled));
+    // The first control in a template lies on top, as the dialog manager stacks them.
+    pWidget->lower();
+    if (ctl.kind == CtlKind::RadioButton) {
+        if (!m_pRadioGroup || (ctl.nStyle & kGroup))
+            m_pRadioGroup = new QButtonGroup(this);
+        m_pRadioGroup->addButton(qobject_cast<QAbstractButton*>(pWidget));
+    }
+    m_controls.insert(ctl.nId, pWidget);
+    ConnectNotifications(ctl.nId, pWidget);
+}
+
+void CDialog::ConnectNotifications(int nId, QWidget* pWidget)
+{
+    if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
+        connect(pButton, &QAbstractButton::clicked, this, [this, nId] { OnCommand(nId, BN_CLICKED); });
+    } else if (auto* pList = qobject_cast<QListWidget*>(pWidget)) {
+        connect(pList, &QListWidget::itemSelectionChanged, this,
+                [this, nId] { OnCommand(nId, LBN_SELCHANGE); });
+        connect(pList, &QListWidget::itemDoubleClicked, this,
+                [this, nId] { OnCommand(nId, LBN_DBLCLK); });
+    } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget)) {
+        connect(pEdit, &QLineEdit::textEdited, this, [this, nId] { OnCommand(nId, EN_CHANGE); });
+        connect(pEdit, &QLineEdit::editingFinished, this,
+                [this, nId] { OnCommand(nId, EN_KILLFOCUS); });
+    }
+}
+
+void CDialog::BuildMenu()
+{
+    if (!m_template.nMenuId)
+        return;
+    m_pMenuBar = new QMenuBar(this);
+    for (const MenuPopup& popup : m_template.menu) {
+        QMenu* pMenu = m_pMenuBar->addMenu(popup.strTitle);
+        for (const MenuItem& item : popup.items) {
+            if (!item.nCommand) {
+                pMenu->addSeparator();
+                continue;
+            }
+            const int nCommand = item.nCommand;
+            QAction* pAction = pMenu->addAction(item.strText);
+            pAction->setObjectName(QString::number(nCommand));
+            connect(pAction, &QAction::triggered, this, [this, nCommand] { OnCommand(nCommand); });
+        }
+    }
+    m_pMenuBar->adjustSize();
+    m_pMenuBar->setGeometry(0, 0, DialogUnitsToPixels(QRect(0, 0, m_template.cx, 1)).width(),
+                            m_pMenuBar->sizeHint().height());
+}
+
+int CDialog::MenuHeight() const
+{
+    return m_pMenuBar ? m_pMenuBar->height() : 0;
+}
+
+QRect CDialog::DialogUnitsToPixels(const QRect& rcUnits, int nPointSize)
+{
+    const int nLeft = UnitsToPixelsX(rcUnits.x(), nPointSize);
+    const int nTop = UnitsToPixelsY(rcUnits.y(), nPointSize);
+    const int nRight = UnitsToPixelsX(rcUnits.x() + rcUnits.width(), nPointSize);
+    const int nBottom = UnitsToPixelsY(rcUnits.y() + rcUnits.height(), nPointSize);
+    return QRect(nLeft, nTop, nRight - nLeft, nBottom - nTop);
+}
+
+QRect CDialog::DialogUnitsToPixels(const QRect& rcUnits) const
+{
+    return DialogUnitsToPixels(rcUnits, m_template.nPointSize);
+}
+
+QPoint CDialog::DlgItemScreenPos(int nId) const
+{
+    QWidget* pItem = GetDlgItem(nId);
+    return pItem ? mapToGlobal(pItem->geometry().topLeft()) : mapToGlobal(QPoint(0, 0));
+}
+
+void CDialog::OnCommand(int nId, int nCode)
+{
+    if (nCode != BN_CLICKED)
+        return;
+    if (nId == IDOK)
+        OnOK();
+    else if (nId == IDCANCEL)
+        OnCancel();
+}
+
+QWidget* CDialog::GetDlgItem(int nId) const
+{
+    return m_controls.value(nId, nullptr);
+}
+
+void CDialog::SetDlgItemText(int nId, const QString& strText)
+{
+    QWidget* pItem = GetDlgItem(nId);
+    if (auto* pLabel = qobject_cast<QLabel*>(pItem))
+        pLabel->setText(strText);
+    else if (auto* pButton = qobject_cast<QAbstractButton*>(pItem))
+        pButton->setText(strText);
+    else if (auto* pEdit = qobject_cast<QLineEdit*>(pItem))
+        pEdit->setText(strText);
+    else if (auto* pGroup = qobject_cast<QGroupBox*>(pItem))
+        pGroup->setTitle(strText);
+    else if (pItem)
+        pItem->setWindowTitle(strText);
+}
+
+QString CDialog::GetDlgItemText(int nId) const
+{
+    QWidget* pItem = GetDlgItem(nId);
+    if (auto* pLabel = qobject_cast<QLabel*>(pItem))
+        return pLabel->text();
+    if (auto* pButton = qobject_cast<QAbstractButton*>(pItem))
+        return pButton->text();
+    if (auto* pEdit = qobject_cast<QLineEdit*>(pItem))
+        return pEdit->text();
+    if (auto* pGroup = qobject_cast<QGroupBox*>(pItem))
+        return pGroup->title();
+    return pItem ? pItem->windowTitle() : QString();
+}
+
+void CDialog::SetDlgItemInt(int nId, int nValue)
+{
+    SetDlgItemText(nId, QString::number(nValue));
+}
+
+void CDialog::EnableDlgItem(int nId, bool bEnable)
+{
+    if (QWidget* pItem = GetDlgItem(nId))
+        pItem->setEnabled(bEnable);
+}
+
+bool CDialog::IsDlgItemEnabled(int nId) const
+{
+    QWidget* pItem = GetDlgItem(nId);
+    return pItem && pItem->isEnabled();
+}
+
+void CDialog::ShowDlgItem(int nId, bool bShow)
+{
+    if (QWidget* pItem = GetDlgItem(nId))
+        pItem->setHidden(!bShow);
+}
+
+bool CDialog::IsDlgItemVisible(int nId) const
+{
+    QWidget* pItem = GetDlgItem(nId);
+    return pItem && !pItem->isHidden();
+}
+
+void CDialog::CheckDlgButton(int nId, bool bCheck)
+{
+    if (auto* pButton = qobject_cast<QAbstractButton*>(GetDlgItem(nId))) {
+        pButton->setCheckable(true);
+        pButton->setChecked(bCheck);
+    }
+}
+
+bool CDialog::IsDlgButtonChecked(int nId) const
+{
+    auto* pButton = qobject_cast<QAbstractButton*>(GetDlgItem(nId));
+    return pButton && pButton->isChecked();
+}
+
+void CDialog::CheckRadioButton(int nFirstId, int nLastId, int nCheckId)
+{
+    for (int nId = nFirstId; nId <= nLastId; ++nId) {
+        if (auto* pButton = qobject_cast<QAbstractButton*>(GetDlgItem(nId)))
+            pButton->setChecked(nId == nCheckId);
+    }
+}
+
+int CDialog::GetCheckedRadioButton(int nFirstId, int nLastId) const
+{
+    for (int nId = nFirstId; nId <= nLastId; ++nId) {
+        if (IsDlgButtonChecked(nId))
+            return nId;
+    }
+    return 0;
+}
+
+void CDialog::SetLimitText(int nId, int nMax)
+{
+    if (auto* pEdit = qobject_cast<QLineEdit*>(GetDlgItem(nId)))
+        pEdit->setMaxLength(nMax);
+}
+
+void CDialog::ClickDlgItem(int nId)
+{
+    if (auto* pButton = qobject_cast<QAbstractButton*>(GetDlgItem(nId)))
+        pButton->click();
+}
+
+int CDialog::DefaultButtonId() const
+{
+    for (const ControlTemplate& ctl : m_template.controls) {
+        if (ctl.kind == CtlKind::DefPushButton)
+            return ctl.nId;
+    }
+    return IDOK;
+}
+
+void CDialog::PressEnter()
+{
+    const int nId = DefaultButtonId();
+    QWidget* pItem = GetDlgItem(nId);
+    if (!pItem || pItem->isEnabled())
+        OnCommand(nId, BN_CLICKED);
+}
+
+void CDialog::PressEscape()
+{
+    OnCommand(IDCANCEL, BN_CLICKED);
+}
+
+void CDialog::keyPressEvent(QKeyEvent* pEvent)
+{
+    if (pEvent->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+        QDialog::keyPressEvent(pEvent);
+        return;
+    }
+    switch (pEvent->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        PressEnter();
+        break;
+    case Qt::Key_Escape:
+        PressEscape();
+        break;
+    default:
+        QDialog::keyPressEvent(pEvent);
+    }
+}
+
+void CDialog::closeEvent(QCloseEvent* pEvent)
+{
+    pEvent->ignore();
+    OnClose();
+}

@@ -1,0 +1,80 @@
+#include "HelpWindow.h"
+
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QUrl>
+
+namespace {
+
+IHelpViewer* s_pViewer = nullptr;
+
+QString AnchorOf(int nContext)
+{
+    return nContext == CHelpWindow::kQuickInstructions ? QStringLiteral("quick") : QString();
+}
+
+} // namespace
+
+QPointer<CHelpWindow> CHelpWindow::s_pWindow;
+
+void CHelpWindow::Show(QWidget* pOwner, int nContext)
+{
+    if (s_pViewer)
+        s_pViewer->ShowHelp(pOwner, nContext);
+    else
+        Open(pOwner, nContext);
+}
+
+void CHelpWindow::SetViewer(IHelpViewer* pViewer)
+{
+    s_pViewer = pViewer;
+}
+
+QString CHelpWindow::DocumentPath()
+{
+    return QStringLiteral("data/help/zorb.html");
+}
+
+CHelpWindow* CHelpWindow::Existing()
+{
+    return s_pWindow.data();
+}
+
+CHelpWindow* CHelpWindow::Open(QWidget* pOwner, int nContext)
+{
+    if (!s_pWindow)
+        s_pWindow = new CHelpWindow(pOwner ? pOwner->window() : nullptr);
+    CHelpWindow* pWindow = s_pWindow.data();
+    pWindow->show();
+    pWindow->raise();
+    pWindow->activateWindow();
+    pWindow->ShowContext(nContext);
+    return pWindow;
+}
+
+CHelpWindow::CHelpWindow(QWidget* pParent)
+    : QTextBrowser(pParent)
+{
+    // A window of its own even when owned: it closes with the game window, never inside it.
+    setWindowFlag(Qt::Window);
+    setWindowTitle(QStringLiteral("Zorbly Help"));
+    setOpenExternalLinks(true);
+    resize(640, 560);
+}
+
+void CHelpWindow::ShowContext(int nContext)
+{
+    const QFileInfo document(DocumentPath());
+    if (!document.isFile() || !document.isReadable()) {
+        setSource(QUrl());
+        setPlainText(QStringLiteral("The help document %1 cannot be found.").arg(DocumentPath()));
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(document.absoluteFilePath());
+    const QString strAnchor = AnchorOf(nContext);
+    if (!strAnchor.isEmpty())
+        url.setFragment(strAnchor);
+    setSource(url);
+    if (strAnchor.isEmpty())
+        verticalScrollBar()->setValue(0);
+}

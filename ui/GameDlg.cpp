@@ -1,0 +1,220 @@
+#include "GameDlg.h"
+
+#include "BracketWnd.h"
+#include "ColorButton.h"
+#include "GameApp.h"
+#include "Palette.h"
+#include "Prompts.h"
+#include "Resources.h"
+#include "Sound.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+
+CGameDlg::CGameDlg()
+    : CScaledDialog(102),
+      m_hIcon(LoadIcon(128)),
+      m_brScorePanel(CPalette::Application().Entry(CPalette::kGreen)),
+      m_brExpressionPanel(CPalette::Application().Entry(CPalette::kSeaGreen)),
+      m_brControl(QColor(35, 211, 131))
+{
+    connect(&m_timer, &QTimer::timeout, this, &CGameDlg::OnTimer);
+}
+
+CGameDlg::~CGameDlg() = default;
+
+QWidget* CGameDlg::CreateControl(const ControlTemplate& ctl)
+{
+    switch (ctl.nId) {
+    case 1044:
+    case 1045: {
+        auto* pPanel = new CColorButton;
+        pPanel->SetBrush(ctl.nId == 1044 ? &m_brScorePanel : &m_brExpressionPanel);
+        return pPanel;
+    }
+    case 1005:
+    case 1009:
+    case 1010:
+    case 1011:
+        return new CBracketWnd;
+    default:
+        return nullptr;
+    }
+}
+
+bool CGameDlg::OnInitDialog()
+{
+    CScaledDialog::OnInitDialog();
+    setWindowIcon(m_hIcon);
+    m_timer.start(kTimerMs);
+    for (int nId : {1011, 1010})
+        Bracket(nId)->SetBitmap(130, &CPalette::Application());
+    for (int nId : {1009, 1005})
+        Bracket(nId)->SetBitmap(137, &CPalette::Application());
+    ApplyControlColors();
+    UpdateAnchor();
+    m_bSounds = CGameApp::Instance()->m_bSound;
+    ShowAboutBox();
+    return true;
+}
+
+CBracketWnd* CGameDlg::Bracket(int nId) const
+{
+    return GetDlgItemAs<CBracketWnd>(nId);
+}
+
+CGameDlg::ColorKind CGameDlg::ControlColorKind(int nId)
+{
+    switch (nId) {
+    case 1000: case 1001: case 1002: case 1004: case 1006: case 1007: case 1008:
+    case 2001: case 2002: case 2003: case 2004:
+        return ColorKind::Control;
+    case 1013: case 1016: case 1031: case 1037: case 23876:
+        return ColorKind::ExpressionPanel;
+    case 1032: case 1033: case 1034: case 1035: case 23453: case 23534:
+        return ColorKind::ScorePanel;
+    default:
+        return ColorKind::Default;
+    }
+}
+
+// The colours are fixed for the life of the window, so they are given to each control once.
+void CGameDlg::ApplyControlColors()
+{
+    for (const ControlTemplate& ctl : Template().controls) {
+        QWidget* pItem = GetDlgItem(ctl.nId);
+        QPalette pal = pItem->palette();
+        switch (ControlColorKind(ctl.nId)) {
+        case ColorKind::Control:
+            pal.setBrush(QPalette::Window, m_brControl);
+            break;
+        case ColorKind::ExpressionPanel:
+            SelectApplicationPalette();
+            pal.setColor(QPalette::WindowText, Qt::black);
+            pal.setBrush(QPalette::Window, m_brExpressionPanel);
+            break;
+        case ColorKind::ScorePanel:
+            SelectApplicationPalette();
+            pal.setColor(QPalette::WindowText, Qt::white);
+            pal.setBrush(QPalette::Window, m_brScorePanel);
+            break;
+        case ColorKind::Default:
+            continue;
+        }
+        // Transparent: the panel underneath shows through around the text.
+        pItem->setAutoFillBackground(false);
+        pItem->setPalette(pal);
+    }
+}
+
+void CGameDlg::UpdateAnchor()
+{
+    if (GetDlgItem(1043))
+        m_ptAnchor = DlgItemScreenPos(1043);
+}
+
+void CGameDlg::moveEvent(QMoveEvent* pEvent)
+{
+    CScaledDialog::moveEvent(pEvent);
+    UpdateAnchor();
+}
+
+void CGameDlg::showEvent(QShowEvent* pEvent)
+{
+    CScaledDialog::showEvent(pEvent);
+    UpdateAnchor();
+}
+
+void CGameDlg::paintEvent(QPaintEvent* pEvent)
+{
+    OnPaint();
+    CScaledDialog::paintEvent(pEvent);
+}
+
+void CGameDlg::OnPaint()
+{
+    SelectApplicationPalette();
+    if (!m_bFirstPaint)
+        return;
+    m_bFirstPaint = false;
+    m_bGameInProgress = false;
+    // A modal dialog may not run inside a paint event: the first game starts right after it.
+    QTimer::singleShot(0, this, [this] {
+        CGameApp::Instance()->OnNewPlayers();
+        m_bGameInProgress = true;
+    });
+}
+
+void CGameDlg::OnTimer()
+{
+    if (CSound::IsHolding())
+        return;
+}
+
+void CGameDlg::OnCommand(int nId, int nCode)
+{
+    if (CGameApp::HandlesCommand(nId)) {
+        CGameApp::Instance()->OnCommand(nId);
+        return;
+    }
+    if (nId == 1028)
+        return;  // the hidden default button swallows Enter
+    CScaledDialog::OnCommand(nId, nCode);
+}
+
+void CGameDlg::OnSysCommand(int nId)
+{
+    if ((nId & 0xFFF0) == kAboutCommand)
+        ShowAboutBox();
+}
+
+void CGameDlg::contextMenuEvent(QContextMenuEvent* pEvent)
+{
+    QMenu menu(this);
+    QAction* pAbout = menu.addAction(QStringLiteral("&About Zorbly..."));
+    connect(pAbout, &QAction::triggered, this, [this] { OnSysCommand(kAboutCommand); });
+    menu.exec(pEvent->globalPos());
+}
+
+void CGameDlg::ShowAboutBox()
+{
+    CGameApp::Instance()->ShowAbout(m_bSounds);
+}
+
+void CGameDlg::OnCancel()
+{
+    QuitGame(2);
+}
+
+void CGameDlg::OnClose()
+{
+    if (m_bCloseAllowed)
+        EndDialog(IDCANCEL);
+    else
+        QuitGame(2);
+}
+
+void CGameDlg::closeEvent(QCloseEvent* pEvent)
+{
+    pEvent->ignore();
+    OnClose();
+}
+
+void CGameDlg::QuitGame(int nMode)
+{
+    if (nMode == 2) {
+        if (MessageBox(this, QStringLiteral("Are you sure you want to quit?"),
+                       QStringLiteral("Confirmation"), PromptButtons::YesNo,
+                       PromptIcon::Question) != IDYES)
+            return;
+        CloseRecordsAndSavePlayers();
+    }
+    m_bCloseAllowed = true;
+    EndDialog(IDOK);
+}
+
+void CGameDlg::CloseRecordsAndSavePlayers()
+{
+}

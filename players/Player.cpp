@@ -1,0 +1,150 @@
+#include "Player.h"
+
+#include "Clock.h"
+#include "PlayerFile.h"
+#include "PlayerIndex.h"
+#include "Prompts.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+const QString kStartBlock = QStringLiteral("Start Game Stats");
+const QString kEndBlock = QStringLiteral("End Game Stats");
+
+}  // namespace
+
+bool CPlayer::Load(const QString& strFolder)
+{
+    if (!CPlayerIndex::IsPlayerFileName(m_strFileName))
+        return false;
+    const QString strPath = strFolder + m_strFileName;
+    CPlayerFile file;
+    if (!file.Open(strPath, CPlayerFile::modeRead)) {
+        m_bFileUnreadable = QFileInfo::exists(strPath);
+        m_strUnreadablePath = strPath;
+        return false;
+    }
+    m_bFileUnreadable = false;
+
+    QString strLine;
+    // An empty file (or an empty name line) keeps the name the index gave.
+    if (file.ReadLine(strLine) && !strLine.isEmpty())
+        m_strName = strLine;
+    // The file's own name line is not trusted: the file is saved back where it was read from,
+    // never over another player's file.
+    file.ReadLine(strLine);
+
+    while (file.ReadLine(strLine)) {
+        if (strLine != kStartBlock)
+            continue;
+        auto pRecord = std::make_unique<CGameStats>();
+        if (pRecord->Read(&file))
+            m_records.push_back(std::move(pRecord));
+    }
+    return true;
+}
+
+bool CPlayer::Save(const QString& strFolder)
+{
+    if (!CPlayerIndex::IsPlayerFileName(m_strFileName))
+        return false;
+    const QString strPath = strFolder + m_strFileName;
+    if (m_bFileUnreadable && strPath == m_strUnreadablePath && QFileInfo::exists(strPath))
+        return false;
+    CPlayerFile file;
+    if (!file.Open(strPath, CPlayerFile::modeWrite))
+        return false;
+    bool bOk = file.WriteLine(m_strName);
+    bOk = file.WriteLine(m_strFileName) && bOk;
+    for (const auto& pRecord : m_records) {
+        bOk = file.WriteLine(kStartBlock) && bOk;
+        bOk = pRecord->Write(&file) && bOk;
+        bOk = file.WriteLine(kEndBlock) && bOk;
+    }
+    return file.Close() && bOk;
+}
+
+void CPlayer::Clear()
+{
+    CRecordList::Clear();
+}
+
+void CPlayer::StartGame(const QString& strTitle)
+{
+    auto pRecord = std::make_unique<CGameStats>();
+    pRecord->m_strStarted = CClock::FormatNow(kStartedFormat);
+    pRecord->m_strTitle = strTitle;
+    m_pCurrentStats = pRecord.get();
+    m_records.push_back(std::move(pRecord));
+}
+
+void CPlayer::EndGame(const QString& strOpponent, bool bFinished, bool bNotWon)
+{
+    if (!m_pCurrentStats)
+        return;
+    const QDateTime dtNow = CClock::Now();
+    m_pCurrentStats->m_bNotWon = bNotWon;
+    m_pCurrentStats->m_strOpponent = strOpponent;
+    m_pCurrentStats->m_bFinished = bFinished;
+    m_pCurrentStats->m_strDateLine = CClock::Format(dtNow, bFinished ? kFinishedFormat : kPlayedFormat);
+    m_pCurrentStats = nullptr;
+}
+
+bool CPlayer::CountOnCurrent(int CGameStats::*pCounter)
+{
+    if (!m_pCurrentStats) {
+        AfxMessageBox(QStringLiteral("No m_pCurrentStats!"));
+        return false;
+    }
+    ++(m_pCurrentStats->*pCounter);
+    return true;
+}
+
+void CPlayer::CountOptimalHint()
+{
+    CountOnCurrent(&CGameStats::m_nOptimalHints);
+}
+
+void CPlayer::CountOperatorHint()
+{
+    CountOnCurrent(&CGameStats::m_nOperatorHints);
+}
+
+void CPlayer::CountMissedMove()
+{
+    CountOnCurrent(&CGameStats::m_nMissedMoves);
+}
+
+void CPlayer::CountPass()
+{
+    CountOnCurrent(&CGameStats::m_nPasses);
+}
+
+std::vector<CGameStats*> CPlayer::ListedRecords() const
+{
+    std::vector<CGameStats*> listed;
+    for (const auto& pRecord : m_records) {
+        if (pRecord.get() != m_pCurrentStats)
+            listed.push_back(pRecord.get());
+    }
+    return listed;
+}
+
+bool CPlayer::PurgeRecord(const CGameStats* pRecord)
+{
+    if (!pRecord || pRecord == m_pCurrentStats)
+        return false;
+    auto it = std::find_if(m_records.begin(), m_records.end(),
+                           [pRecord](const auto& p) { return p.get() == pRecord; });
+    if (it == m_records.end())
+        return false;
+    m_records.erase(it);
+    return true;
+}
+
+void CPlayer::PurgeAll()
+{
+    std::erase_if(m_records, [this](const auto& p) { return p.get() != m_pCurrentStats; });
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "RecordList.h"
+
+#include <vector>
+
+// The player object the program uses: loads and saves the player file, and keeps the record of
+// the game in progress up to date.
+class CPlayer : public CRecordList {
+public:
+    CPlayer() = default;
+
+    // Appends the records of the player file `strFolder` + m_strFileName; the file's name line
+    // replaces m_strName. False, with nothing changed, when the file cannot be read.
+    bool Load(const QString& strFolder) override;
+    // Rewrites the player file from memory, the game in progress included. False when the file
+    // could not be written (the old file then stays as it was).
+    bool Save(const QString& strFolder) override;
+    void Clear() override;
+
+    // Opens a record for a game that begins (a record still in progress stays as it is).
+    void StartGame(const QString& strTitle);
+    // Closes the record in progress; nothing happens without one.
+    void EndGame(const QString& strOpponent, bool bFinished, bool bNotWon);
+    void CountOptimalHint();
+    void CountOperatorHint();
+    void CountMissedMove();
+    void CountPass();
+
+    // The records the statistics dialog lists: every one but the game in progress, in the
+    // order the games were played, oldest first.
+    std::vector<CGameStats*> ListedRecords() const;
+    // Deletes one record; false when it is not one of this player's. The game in progress
+    // is never purged.
+    bool PurgeRecord(const CGameStats* pRecord);
+    // Deletes every record but the game in progress.
+    void PurgeAll();
+
+private:
+    bool CountOnCurrent(int CGameStats::*pCounter);
+
+    // Set when the player file exists but could not be read: saving over it would lose the
+    // games it holds.
+    bool m_bFileUnreadable = false;
+    QString m_strUnreadablePath;
+};

@@ -1,0 +1,121 @@
+// The picture control: what it holds, reports and paints for good, 24-bit, broken and missing
+// files.
+
+#include "DibFixtures.h"
+#include "DibStatic.h"
+#include "RecordingPrompts.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the control paints into a white canvas of its size.
+QImage Painted(CDibStatic& control)
+{
+    QImage canvas(control.size(), QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    control.render(&canvas, QPoint(), QRegion(), QWidget::DrawChildren);
+    return canvas;
+}
+
+QString WriteTempFile(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    const QString strPath = dir.filePath(QStringLiteral("picture.bmp"));
+    QFile file(strPath);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return strPath;
+}
+
+// Catches a picture painted stretched, offset, or with the wrong colours, and a report where
+// nothing went wrong.
+TEST(DibStaticTest, PalettePicturePaintsAtNaturalSizeAtTopLeft)
+{
+    CRecordingPrompts prompts;
+    CDibStatic control;
+    control.resize(30, 6);
+    ASSERT_TRUE(control.LoadDib(FixturePath(QStringLiteral("bpp8.bmp"))));
+    EXPECT_TRUE(prompts.Texts().isEmpty());
+    EXPECT_TRUE(control.HasPicture());
+    EXPECT_EQ(control.Palette().size(), 256);
+
+    const QImage painted = Painted(control);
+    const QImage expected = ImageMagickPixels(QStringLiteral("bpp8.bmp"));
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 30; ++x) {
+            const QRgb want = expected.rect().contains(x, y) ? expected.pixel(x, y) : qRgb(255, 255, 255);
+            EXPECT_EQ(painted.pixel(x, y), want) << x << "," << y;
+        }
+}
+
+// Catches a truecolour picture painted without a palette, or no report about the palette.
+TEST(DibStaticTest, TrueColourPictureReportsNoPaletteAndPaintsNothing)
+{
+    CRecordingPrompts prompts;
+    CDibStatic control;
+    control.resize(10, 5);
+    ASSERT_TRUE(control.LoadDib(FixturePath(QStringLiteral("bpp24.bmp"))));
+    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral("Error creating palette from DIB.")});
+    EXPECT_EQ(prompts.Prompts().front().strCaption, QStringLiteral("Zorbly"));
+    EXPECT_FALSE(control.HasPalette());
+
+    QImage blank(control.size(), QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_EQ(Painted(control), blank);
+}
+
+// Catches a broken file taken for a picture, a missing report, and a previous picture kept.
+TEST(DibStaticTest, FileThatIsNoBitmapReportsReadAndPaletteErrorsAndEmptiesTheControl)
+{
+    const QByteArray good = FixtureBytes(QStringLiteral("bpp8.bmp"));
+    const QByteArray cases[] = {good.left(13), QByteArray("GIF89a and more than fourteen"),
+                                good.left(good.size() - 1)};
+    QTemporaryDir dir;
+    for (const QByteArray& bytes : cases) {
+        CRecordingPrompts prompts;
+        CDibStatic control;
+        ASSERT_TRUE(control.LoadDib(FixturePath(QStringLiteral("bpp8.bmp"))));
+        ASSERT_TRUE(control.LoadDib(WriteTempFile(dir, bytes)));
+        EXPECT_EQ(prompts.Texts(), (QStringList{QStringLiteral("Error reading DIB file."),
+                                                QStringLiteral("Error creating palette from DIB.")}));
+        for (const auto& prompt : prompts.Prompts())
+            EXPECT_EQ(prompt.strCaption, QStringLiteral("Zorbly"));
+        EXPECT_FALSE(control.HasPicture());
+        EXPECT_FALSE(control.HasPalette());
+    }
+}
+
+// Catches a missing file passed over in silence, and a caller not told to give up.
+TEST(DibStaticTest, MissingFileReportsNotFoundWithItsPath)
+{
+    CRecordingPrompts prompts;
+    CDibStatic control;
+    const QString strPath = QStringLiteral("no/such/folder/zorb.bmp");
+    EXPECT_FALSE(control.LoadDib(strPath));
+    ASSERT_EQ(prompts.Prompts().size(), 1u);
+    EXPECT_EQ(prompts.Prompts().front().strText, QStringLiteral("no/such/folder/zorb.bmp was not found."));
+    EXPECT_EQ(prompts.Prompts().front().icon, PromptIcon::Error);
+    EXPECT_FALSE(control.HasPicture());
+}
+
+// Catches a shipped start-up picture that is not what the about box needs: 8 bits per pixel with
+// the 40-byte header and its own palette, exactly the size of the picture control 1036
+// (159 x 155 dialog units in a 10-point dialog).
+TEST(DibStaticTest, ShippedStartUpPictureIsAnEightBitPalettePictureFillingItsControl)
+{
+    CRecordingPrompts prompts;
+    CDibStatic control;
+    ASSERT_TRUE(control.LoadDib(QStringLiteral(ZORBLY_SOURCE_DIR "/data/zorb.bmp")));
+    EXPECT_TRUE(prompts.Texts().isEmpty());
+    const DibBlock& block = control.Dib();
+    EXPECT_EQ(static_cast<uchar>(block[0]), 40);
+    EXPECT_EQ(DibBitCount(block), 8);
+    EXPECT_EQ(QSize(DibWidth(block), DibHeight(block)), QSize(299, 323));
+    EXPECT_GT(control.Palette().size(), 16);
+    EXPECT_LE(control.Palette().size(), 256);
+}
+
+}  // namespace

@@ -1,5 +1,6 @@
 #include "GameApp.h"
 
+#include "HelpWindow.h"
 #include "Resources.h"
 
 #include <QApplication>
@@ -118,8 +119,10 @@ void CGameApp::ShowAbout(bool)
 
 void CGameApp::OnInstructions()
 {
+    CHelpWindow::Show(m_bRunning ? &m_gameDlg : nullptr, CHelpWindow::kContents);
 }
 
 void CGameApp::OnQuickInstructions()
 {
+    CHelpWindow::Show(m_bRunning ? &m_gameDlg : nullptr, CHelpWindow::kQuickInstructions);
 }

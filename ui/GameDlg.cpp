@@ -4,6 +4,8 @@
 #include "ColorButton.h"
 #include "GameApp.h"
 #include "Palette.h"
+#include "Player.h"
+#include "PlayerIndex.h"
 #include "Prompts.h"
 #include "Resources.h"
 #include "Sound.h"
@@ -217,4 +219,17 @@ void CGameDlg::QuitGame(int nMode)
 
 void CGameDlg::CloseRecordsAndSavePlayers()
 {
+    auto& players = CGameApp::Instance()->m_pPlayer;
+    const QString strFolder = CPlayerIndex::PlayersFolder(CGameApp::Instance()->m_strHomeDir);
+    if (players[0])
+        players[0]->EndGame(players[1] ? players[1]->m_strName : QStringLiteral("the computer"),
+                            false, true);
+    if (players[1] && players[0])
+        players[1]->EndGame(players[0]->m_strName, false, true);
+    for (auto& pPlayer : players) {
+        if (!pPlayer)
+            continue;
+        pPlayer->Save(strFolder);
+        pPlayer.reset();
+    }
 }

@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SoundCase{"TRUE\r\nFALSE\r\n", true}, SoundCase{"True\r\n", false},
                       SoundCase{"TRUE \r\n", false}, SoundCase{"true\r\n", false},
                       SoundCase{"FALSE\r\n", false}, SoundCase{"", false},
-                      SoundCase{"\r\nTRUE\r\n", false}, SoundCase{nullptr, false}));
+                      SoundCase{"\r\nTRUE\r\n", false}, SoundCase{nullptr, false}),
+    [](const ::testing::TestParamInfo<SoundCase>& tpi) { return "case" + std::to_string(tpi.index); });
 
 TEST_F(AppFixture, StartUpRecordsTheFolderWithATrailingSeparator)
 {

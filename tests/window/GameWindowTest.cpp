@@ -1,5 +1,8 @@
 #include "AppFixture.h"
 #include "BracketWnd.h"
+#include "FakeHelp.h"
+#include "GameStats.h"
+#include "Player.h"
 #include "MessageDlg.h"
 #include "Resources.h"
 
@@ -193,4 +196,78 @@ TEST_F(GameWindow, TimerRunsAtThreeHundredMilliseconds)
     CGameDlg& dlg = Window();
     EXPECT_TRUE(dlg.m_timer.isActive());
     EXPECT_EQ(dlg.m_timer.interval(), 300);
+}
+
+namespace {
+
+std::unique_ptr<CPlayer> PlayerInGame(const QString& strName, const QString& strFile)
+{
+    auto pPlayer = std::make_unique<CPlayer>();
+    pPlayer->m_strName = strName;
+    pPlayer->m_strFileName = strFile;
+    pPlayer->StartGame(QStringLiteral("A 10 piece game with + operators and only positive numbers allowed."));
+    return pPlayer;
+}
+
+const CGameStats& OnlyRecordOnDisk(const QString& strFile)
+{
+    static CPlayer loaded;
+    loaded.Clear();
+    loaded.m_strFileName = strFile;
+    EXPECT_TRUE(loaded.Load(QDir::currentPath() + QStringLiteral("/players/")));
+    EXPECT_EQ(loaded.m_records.size(), 1u);
+    return *loaded.m_records.front();
+}
+
+}  // namespace
+
+// Quitting mid-game keeps both players' histories: each open game is closed as abandoned
+// against the right opponent and written to disk.
+TEST_F(GameWindow, QuitClosesBothRecordsAsAbandonedAndSaves)
+{
+    CGameDlg& dlg = Window();
+    m_app.CSeriesApp::InitInstance({});
+    m_app.m_pPlayer[0] = PlayerInGame(QStringLiteral("Ann"), QStringLiteral("Ann0.ply"));
+    m_app.m_pPlayer[1] = PlayerInGame(QStringLiteral("Bob"), QStringLiteral("Bob0.ply"));
+    m_prompts.Answer(IDYES);
+    dlg.QuitGame(2);
+    EXPECT_FALSE(m_app.m_pPlayer[0]);
+    EXPECT_FALSE(m_app.m_pPlayer[1]);
+    const CGameStats& ann = OnlyRecordOnDisk(QStringLiteral("Ann0.ply"));
+    EXPECT_EQ(ann.m_strOpponent, QStringLiteral("Bob"));
+    EXPECT_FALSE(ann.m_bFinished);
+    EXPECT_TRUE(ann.m_bNotWon);
+    EXPECT_EQ(OnlyRecordOnDisk(QStringLiteral("Bob0.ply")).m_strOpponent, QStringLiteral("Ann"));
+}
+
+TEST_F(GameWindow, QuitAgainstTheComputerNamesIt)
+{
+    CGameDlg& dlg = Window();
+    m_app.CSeriesApp::InitInstance({});
+    m_app.m_pPlayer[0] = PlayerInGame(QStringLiteral("Ann"), QStringLiteral("Ann0.ply"));
+    m_prompts.Answer(IDYES);
+    dlg.QuitGame(2);
+    EXPECT_EQ(OnlyRecordOnDisk(QStringLiteral("Ann0.ply")).m_strOpponent, QStringLiteral("the computer"));
+}
+
+TEST_F(GameWindow, QuitAnsweredNoLeavesTheRecordOpen)
+{
+    CGameDlg& dlg = Window();
+    m_app.m_pPlayer[0] = PlayerInGame(QStringLiteral("Ann"), QStringLiteral("Ann0.ply"));
+    m_prompts.Answer(IDNO);
+    dlg.QuitGame(2);
+    ASSERT_TRUE(m_app.m_pPlayer[0]);
+    EXPECT_NE(m_app.m_pPlayer[0]->m_pCurrentStats, nullptr);
+}
+
+TEST_F(GameWindow, HelpCommandsOpenContentsAndQuickInstructions)
+{
+    CFakeHelp help;
+    m_app.OnCommand(32773);
+    m_app.OnCommand(57670);
+    m_app.OnCommand(32771);
+    ASSERT_EQ(help.Calls().size(), 3u);
+    EXPECT_EQ(help.Calls()[0].nContext, 0);
+    EXPECT_EQ(help.Calls()[1].nContext, 0);
+    EXPECT_EQ(help.Calls()[2].nContext, 1);
 }

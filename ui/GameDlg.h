@@ -1,13 +1,16 @@
 #pragma once
 
+#include "EvalStatus.h"
 #include "ScaledDialog.h"
 
 #include <QBrush>
 #include <QIcon>
 #include <QTimer>
 
+class CBoardWnd;
 class CBracketWnd;
 class CColorButton;
+class COperatorButton;
 
 // The game window: the board, the score panel, the expression row, Hint and Pass. It holds the
 // state of the game in progress. Its members are defined by concern in GameDlg*.cpp files.
@@ -55,8 +58,52 @@ public:
     bool m_bFirstPaint = true;
     bool m_bFirstSetUp = true;
     int m_nBracketMode = 0;
+    int m_nResult = 0;  // value of the last complete row that passed its checks
+
+    // The best move of the turn, set by the roll.
+    int m_nBestValue = -1000;  // -1000 when no piece can be reached
+    int m_nBestCount = -1;
+    int m_nBestIndex = -1;     // catalogue index, -1 when none
+    int m_nBestPlace = -1;     // place of the best piece, 0 to 34
+    int m_nMovePoints = 0;
+    bool m_bRollSaved = false;
+    int m_nSavedDrawn[3] = {-1, -1, -1};
+    QIcon m_hMoveIcon;          // shown again in control 1039 by every evaluation
+    bool m_bBlink = false;      // caret phase of the expression row
+    bool m_bFormShown = false;  // a catalogue form is in the row: numbers answer on the computer's turn
 
     CBracketWnd* Bracket(int nId) const;
+    CBoardWnd* Board() const;
+    COperatorButton* OperatorButton(int nId) const;
+
+    // The expression row: numbers, slots, operators and brackets.
+    void OnNumber1();
+    void OnNumber2();
+    void OnNumber3();
+    void OnNumber4();
+    void OnSlot1();
+    void OnSlot2();
+    void OnSlot3();
+    void OnSlot4();
+    void OnOperator1();
+    void OnOperator2();
+    void OnBrackets();
+    // Computes the row, shows its value after "=" and marks the pieces that carry it; a refused
+    // division is reported and its number taken back.
+    void EvaluateExpression();
+    // One tick of the caret: the first empty slot among 1 to 3 shows "^" and nothing in turn.
+    void BlinkCaret();
+    // The computer is on turn in a one-player game.
+    bool IsComputersTurn() const;
+
+    // Catalogue form k in the row: the whole expression and its value, or only the operators.
+    void ShowCatalogueExpression(int k, bool bWhole);
+    // The form in two steps: p1 op p2 first, then p3 op p4 where one of them is 3, the inner
+    // result kept in m_nDrawn[3].
+    void ShowExpressionSteps(int p1, int p2, int p3, int p4);
+
+    // A click on the piece at nPlace, routed from the board window (turn flow).
+    void OnPieceClick(int nPlace);
 
 protected:
     bool OnInitDialog() override;
@@ -71,6 +118,14 @@ protected:
 
 private:
     void OnPaint();
+    // The input guard of the row: a roll is running, or the computer is on turn (numbers answer
+    // then while a catalogue form is shown).
+    bool IsRowLocked(bool bNumberButton) const;
+    void PlaceNumber(int nEntry, int nFirstSlot);
+    void TakeBackSlot(int nSlot);
+    void HandRowValueToBoard(int nValue);
+    void ShowRefusal(EvalStatus status);
+    bool ApplyStep(int x, char cOperator, int y, int& nResult);
     void ApplyControlColors();
     void UpdateAnchor();
     void ShowAboutBox();

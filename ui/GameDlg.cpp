@@ -1,8 +1,10 @@
 #include "GameDlg.h"
 
+#include "BoardWnd.h"
 #include "BracketWnd.h"
 #include "ColorButton.h"
 #include "GameApp.h"
+#include "OperatorButton.h"
 #include "Palette.h"
 #include "Player.h"
 #include "PlayerIndex.h"
@@ -41,6 +43,11 @@ QWidget* CGameDlg::CreateControl(const ControlTemplate& ctl)
     case 1010:
     case 1011:
         return new CBracketWnd;
+    case 1006:
+    case 1007:
+        return new COperatorButton;
+    case 1014:
+        return new CBoardWnd;
     default:
         return nullptr;
     }
@@ -51,10 +58,21 @@ bool CGameDlg::OnInitDialog()
     CScaledDialog::OnInitDialog();
     setWindowIcon(m_hIcon);
     m_timer.start(kTimerMs);
+    Board()->StartTimer(CBoardWnd::kTimerMs);
+    for (int nId : {1006, 1007}) {
+        for (char cOperator : {'+', '-', '*', '/'})
+            OperatorButton(nId)->AddOperator(cOperator);
+        OperatorButton(nId)->ShowFirstOperator();
+    }
     for (int nId : {1011, 1010})
         Bracket(nId)->SetBitmap(130, &CPalette::Application());
     for (int nId : {1009, 1005})
         Bracket(nId)->SetBitmap(137, &CPalette::Application());
+    Board()->m_brEnabled = QBrush(QColor(255, 255, 128));
+    Board()->m_brDisabled = QBrush(QColor(255, 0, 0));
+    // The full board shows until the first game is set up; without its file the board stays empty.
+    if (Board()->LoadBoard(QStringLiteral("ASMD.A")))
+        Board()->Arrange();
     ApplyControlColors();
     UpdateAnchor();
     m_bSounds = CGameApp::Instance()->m_bSound;
@@ -65,6 +83,16 @@ bool CGameDlg::OnInitDialog()
 CBracketWnd* CGameDlg::Bracket(int nId) const
 {
     return GetDlgItemAs<CBracketWnd>(nId);
+}
+
+CBoardWnd* CGameDlg::Board() const
+{
+    return GetDlgItemAs<CBoardWnd>(1014);
+}
+
+COperatorButton* CGameDlg::OperatorButton(int nId) const
+{
+    return GetDlgItemAs<COperatorButton>(nId);
 }
 
 CGameDlg::ColorKind CGameDlg::ControlColorKind(int nId)
@@ -153,6 +181,11 @@ void CGameDlg::OnTimer()
 {
     if (CSound::IsHolding())
         return;
+    if (m_nTurnPhase <= 0) {
+        BlinkCaret();
+        return;
+    }
+    // A roll is running: each tick draws the numbers and searches the board (turn flow).
 }
 
 void CGameDlg::OnCommand(int nId, int nCode)
@@ -163,6 +196,8 @@ void CGameDlg::OnCommand(int nId, int nCode)
     }
     if (nId == 1028)
         return;  // the hidden default button swallows Enter
+    if (nCode == BN_CLICKED && OnRowCommand(nId))
+        return;
     CScaledDialog::OnCommand(nId, nCode);
 }
 

@@ -212,3 +212,13 @@ TEST_F(CatalogueDisplay, RefusedStepsAreReportedAndTakenBack)
                          QStringLiteral("Unable to perform division. | Division by zero error."),
                          QStringLiteral("Result must NOT be a fraction. | Information")}));
 }
+
+// The board window's call shows the form in the game window's row.
+TEST_F(CatalogueDisplay, BoardWindowShowsTheFormInTheGameWindow)
+{
+    CGameDlg& dlg = Dlg();
+    StartTurn(2, 3, 4);
+    Board().ShowCatalogueExpression(31, true);
+    EXPECT_EQ(RowText(), QStringLiteral("(2 + 3) * 4"));
+    EXPECT_EQ(dlg.m_nResult, 20);
+}

@@ -13,6 +13,9 @@ const QHash<int, std::function<DialogTemplate()>>& TemplateMakers()
         {100, MakeTemplate100},
         {102, MakeTemplate102},
         {136, MakeTemplate136},
+        {137, MakeTemplate137},
+        {142, MakeTemplate142},
+        {143, MakeTemplate143},
     };
     return makers;
 }

@@ -6,3 +6,6 @@
 DialogTemplate MakeTemplate100();  // the about box
 DialogTemplate MakeTemplate102();  // the game window
 DialogTemplate MakeTemplate136();  // the game's message box
+DialogTemplate MakeTemplate137();  // player statistics
+DialogTemplate MakeTemplate142();  // delete players
+DialogTemplate MakeTemplate143();  // player selection

@@ -14,6 +14,11 @@ app_id=io.github.zorbly.Zorbly
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/zorbly install.XXXXXX")
 tmp=$(cd "$tmp" && pwd -P)
 game_pid=
+# `cmake --install` rewrites the build folder's install_manifest.txt, which lists the files of a
+# real install to remove them again: it is put aside and brought back.
+manifest="$build_dir/install_manifest.txt"
+manifest_aside="$manifest.install-check"
+[ ! -e "$manifest" ] || mv -f "$manifest" "$manifest_aside"
 cleanup() {
     if [ -n "$game_pid" ]; then
         kill "$game_pid" 2>/dev/null || true
@@ -21,8 +26,11 @@ cleanup() {
     fi
     chmod -R u+w "$tmp" 2>/dev/null || true
     rm -rf "$tmp"
+    rm -f "$manifest"
+    [ ! -e "$manifest_aside" ] || mv -f "$manifest_aside" "$manifest"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM HUP
 
 failures=0
 fail() {
@@ -55,8 +63,9 @@ png_size() {
 # --- What is installed where -----------------------------------------------------------------
 [ -x "$launcher" ] || fail "no launcher at bin/zorbly"
 [ -x "$program" ] || fail "no program at libexec/zorbly/zorbly"
-diff -r "$source_dir/data" "$installed_data" >/dev/null ||
+diff -r -x Sound.dat "$source_dir/data" "$installed_data" >/dev/null ||
     fail "share/zorbly/data differs from the source data folder"
+[ ! -e "$installed_data/Sound.dat" ] || fail "a Sound.dat was installed"
 for size in 16 32 48 64 128 256; do
     icon="$prefix/share/icons/hicolor/${size}x$size/apps/$app_id.png"
     if [ ! -f "$icon" ]; then
@@ -105,6 +114,8 @@ start_game() {
     else
         [ "$(readlink "/proc/$game_pid/cwd")" = "$game_dir" ] ||
             fail "$what: the program does not run in $game_dir"
+        [ "$(tr '\0' '\n' <"/proc/$game_pid/cmdline" | wc -l)" = 1 ] ||
+            fail "$what: the program was given arguments"
         sleep 1  # let it reach its game window
     fi
     if ! kill -0 "$game_pid" 2>/dev/null; then
@@ -118,8 +129,8 @@ start_game() {
     game_pid=
 }
 
-# The installed tree as root installs it: not writable (root writes anyway; the snapshot shows
-# the launcher did not).
+# The installed tree as a user sees a system install: not writable. Root could write anyway, so
+# the snapshot shows the launcher did not.
 chmod -R a-w "$prefix"
 before=$(snapshot)
 
@@ -131,7 +142,7 @@ diff -r "$installed_data" "$game_dir/data" >/dev/null ||
 [ "$(snapshot)" = "$before" ] || fail "the launcher changed the installed tree"
 
 # Between starts: the user's players and sound setting, a damaged data file, and a newer install
-# that changes a data file and adds one in a new subfolder.
+# that changes a data file, adds one in a new subfolder and (say, from a packager) a Sound.dat.
 printf 'Test0\r\n' >"$game_dir/players/data"
 printf 'a record\r\n' >"$game_dir/players/Test0.ply"
 printf 'TRUE\r\n' >"$game_dir/data/Sound.dat"
@@ -147,12 +158,12 @@ user_files_kept() {
     done
 }
 keep_user_files
-first_file=$(cd "$installed_data" && find . -type f | sort | head -n 1)
-printf 'damaged' >"$game_dir/data/$first_file"
+printf 'damaged' >"$game_dir/data/zorb.bmp"
 chmod -R u+w "$prefix"
 printf 'newer\r\n' >>"$installed_data/zorb.dat"
 mkdir -p "$installed_data/new folder"
 printf 'added\r\n' >"$installed_data/new folder/added file.txt"
+printf 'FALSE\r\n' >"$installed_data/Sound.dat"
 chmod -R a-w "$prefix"
 
 # Second start, XDG_DATA_HOME given: the same folder, refreshed, the user's files kept.
@@ -183,8 +194,9 @@ for round in 1 2; do
     start_game "start under ~/.local ($round)"
     user_files_kept "start under ~/.local ($round)"
 done
-diff -r -x Sound.dat "$source_dir/data" "$game_dir/data" | grep -v "^Only in $game_dir/data" |
-    grep -q . && fail "under ~/.local the game folder lacks the installed data"
+lacking=$(diff -r -x Sound.dat "$source_dir/data" "$game_dir/data" |
+    grep -vF "Only in $game_dir/data" || true)
+[ -z "$lacking" ] || fail "under ~/.local the game folder lacks the installed data: $lacking"
 
 if ((failures)); then
     printf '%d check(s) failed\n' "$failures" >&2

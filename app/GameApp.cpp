@@ -1,5 +1,6 @@
 #include "GameApp.h"
 
+#include "AboutDlg.h"
 #include "HelpWindow.h"
 #include "Resources.h"
 
@@ -113,8 +114,14 @@ void CGameApp::OnAbout()
     ShowAbout(m_bSound);
 }
 
-void CGameApp::ShowAbout(bool)
+void CGameApp::ShowAbout(bool bSound)
 {
+    CAboutDlg dlg;
+    dlg.m_strWave = QStringLiteral("data/zorb.wav");
+    const QString strImage = QStringLiteral("data/zorb.bmp");
+    const QString strData = QStringLiteral("data/zorb.dat");
+    if (dlg.SetData(&strImage, &strData, bSound))
+        dlg.DoModal();
 }
 
 void CGameApp::OnInstructions()

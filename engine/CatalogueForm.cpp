@@ -107,6 +107,11 @@ const CCatalogueForm* FindCatalogueForm(int k)
     return &kForms[static_cast<std::size_t>(k - 1)];
 }
 
+const std::array<CCatalogueForm, nCatalogueSize>& CatalogueForms()
+{
+    return kForms;
+}
+
 COperationSet GroupOperations(FormGroup group)
 {
     COperationSet ops{false, false, false, false};

@@ -47,6 +47,8 @@ constexpr int nCatalogueSize = 104;
 
 // Form k (1 to 104), or nullptr when k is outside the catalogue.
 const CCatalogueForm* FindCatalogueForm(int k);
+// All forms, index 1 first.
+const std::array<CCatalogueForm, nCatalogueSize>& CatalogueForms();
 
 // The operations a group needs, and whether the game allows them all.
 COperationSet GroupOperations(FormGroup group);

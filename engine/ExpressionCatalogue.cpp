@@ -14,53 +14,136 @@ void CExpressionCatalogue::Reset()
     m_nFormValue.fill(nEmpty);
 }
 
-void CExpressionCatalogue::Fill(int a, int b, int c, const COperationSet& ops, bool bPositiveOnly)
+namespace {
+
+constexpr int nGroups = static_cast<int>(FormGroup::SD) + 1;
+constexpr int nRules = static_cast<int>(FillRule::Q) + 1;
+constexpr int nPairs = 4 * 3 * 3;  // operator, x, y
+constexpr char kOperators[4] = {'+', '-', '*', '/'};
+
+unsigned OperationBits(const COperationSet& ops)
 {
-    const int nDrawn[3] = {a, b, c};
-    for (int k = 1; k <= nCatalogueSize; ++k) {
-        const CCatalogueForm& form = *FindCatalogueForm(k);
-        m_nFormValue[k - 1] = IsGroupAllowed(form.group, ops)
-            ? FormValue(form, nDrawn, ops, bPositiveOnly)
-            : nEmpty;
+    return (ops.bAdd ? 1u : 0u) | (ops.bSubtract ? 2u : 0u) | (ops.bMultiply ? 4u : 0u)
+        | (ops.bDivide ? 8u : 0u);
+}
+
+int OperatorSlot(char cOperator)
+{
+    switch (cOperator) {
+    case '+': return 0;
+    case '-': return 1;
+    case '*': return 2;
+    default: return 3;
     }
 }
 
-int CExpressionCatalogue::FormValue(const CCatalogueForm& form, const int (&nDrawn)[3],
-                                    const COperationSet& ops, bool bPositiveOnly)
+// A form reduced to what Fill needs.
+struct CCompiledForm {
+    int nPosition;  // k - 1
+    int nPair;      // operator * 9 + x * 3 + y of the bracketed pair
+    int nY;
+    int nZ;
+    int nGroup;
+    FillRule rule;
+    bool bLeft;
+};
+
+// The forms sorted by their outer operator, so that each runs with its operator fixed, and the
+// operations each group needs.
+struct CCompiledCatalogue {
+    std::array<std::array<CCompiledForm, nCatalogueSize>, 4> forms{};
+    std::array<int, 4> nForms{};
+    std::array<unsigned, nGroups> nGroupNeeds{};
+};
+
+CCompiledCatalogue Compile()
 {
-    const int x = nDrawn[form.nX];
-    const int y = nDrawn[form.nY];
-    const int z = nDrawn[form.nZ];
-
-    // 64 bits keep INT_MIN % -1 defined.
-    if (form.rule == FillRule::Q && (z == 0 || static_cast<long long>(y) % z != 0))
-        return nEmpty;
-
-    const CStepResult inner = ApplyOperator(form.cInner, x, y);
-    if (!inner.Ok())
-        return nEmpty;
-
-    const int d = inner.nValue;
-    switch (form.rule) {
-    case FillRule::N:
-        if (d < 0 && (bPositiveOnly || ops.bAdd))
-            return nEmpty;
-        break;
-    case FillRule::R:
-        if (ops.bAdd || d < 0)
-            return nEmpty;
-        break;
-    case FillRule::P:
-        if (bPositiveOnly && d < 0)
-            return nEmpty;
-        break;
-    default:
-        break;
+    CCompiledCatalogue compiled;
+    for (int g = 0; g < nGroups; ++g)
+        compiled.nGroupNeeds[g] = OperationBits(GroupOperations(static_cast<FormGroup>(g)));
+    for (int k = 1; k <= nCatalogueSize; ++k) {
+        const CCatalogueForm& form = *FindCatalogueForm(k);
+        const int nOuter = OperatorSlot(form.cOuter);
+        compiled.forms[nOuter][compiled.nForms[nOuter]++] = {
+            k - 1, OperatorSlot(form.cInner) * 9 + form.nX * 3 + form.nY, form.nY, form.nZ,
+            static_cast<int>(form.group), form.rule, form.bLeftBracketed};
     }
+    return compiled;
+}
 
-    const CStepResult outer = form.bLeftBracketed ? ApplyOperator(form.cOuter, d, z)
-                                                  : ApplyOperator(form.cOuter, z, d);
-    return outer.Ok() ? outer.nValue : nEmpty;
+const CCompiledCatalogue& Compiled()
+{
+    static const CCompiledCatalogue compiled = Compile();
+    return compiled;
+}
+
+// What one call of Fill shares between the forms.
+struct CFillContext {
+    int nDrawn[3];
+    unsigned nAllowedGroups;           // bit g: group g is filled
+    bool bEmptyAlways[nRules];         // rule R with addition allowed
+    bool bEmptyIfNegative[nRules];     // rules N, R, P: a negative bracketed result empties
+    CStepResult pairs[nPairs];
+};
+
+template <char cOuter>
+void FillOuter(const CCompiledCatalogue& compiled, const CFillContext& context, int* pValues)
+{
+    constexpr int nOuter = cOuter == '+' ? 0 : cOuter == '-' ? 1 : cOuter == '*' ? 2 : 3;
+    const int nForms = compiled.nForms[nOuter];
+    for (int i = 0; i < nForms; ++i) {
+        const CCompiledForm& form = compiled.forms[nOuter][i];
+        int& nValue = pValues[form.nPosition];
+        nValue = CExpressionCatalogue::nEmpty;
+        if ((context.nAllowedGroups >> form.nGroup & 1u) == 0)
+            continue;
+        const CStepResult& inner = context.pairs[form.nPair];
+        if (!inner.Ok())
+            continue;
+        const int nRule = static_cast<int>(form.rule);
+        const int d = inner.nValue;
+        if (context.bEmptyAlways[nRule] || (d < 0 && context.bEmptyIfNegative[nRule]))
+            continue;
+        const int z = context.nDrawn[form.nZ];
+        // Rule Q: filled only when z divides y; 64 bits keep INT_MIN % -1 defined.
+        if (form.rule == FillRule::Q
+            && (z == 0 || static_cast<long long>(context.nDrawn[form.nY]) % z != 0))
+            continue;
+        const CStepResult outer = form.bLeft ? ApplyOperator(cOuter, d, z) : ApplyOperator(cOuter, z, d);
+        if (outer.Ok())
+            nValue = outer.nValue;
+    }
+}
+
+} // namespace
+
+void CExpressionCatalogue::Fill(int a, int b, int c, const COperationSet& ops, bool bPositiveOnly)
+{
+    const CCompiledCatalogue& compiled = Compiled();
+    CFillContext context{{a, b, c}, 0u, {}, {}, {}};
+
+    const unsigned nOps = OperationBits(ops);
+    for (int g = 0; g < nGroups; ++g) {
+        if ((compiled.nGroupNeeds[g] & ~nOps) == 0)
+            context.nAllowedGroups |= 1u << g;
+    }
+    context.bEmptyAlways[static_cast<int>(FillRule::R)] = ops.bAdd;
+    context.bEmptyIfNegative[static_cast<int>(FillRule::R)] = true;
+    context.bEmptyIfNegative[static_cast<int>(FillRule::N)] = bPositiveOnly || ops.bAdd;
+    context.bEmptyIfNegative[static_cast<int>(FillRule::P)] = bPositiveOnly;
+
+    // Every bracketed pair once: many forms share one, and divisions are the slow part.
+    for (int nOperator = 0; nOperator < 4; ++nOperator)
+        for (int x = 0; x < 3; ++x)
+            for (int y = 0; y < 3; ++y)
+                if (x != y)
+                    context.pairs[nOperator * 9 + x * 3 + y] =
+                        ApplyOperator(kOperators[nOperator], context.nDrawn[x], context.nDrawn[y]);
+
+    FillOuter<'+'>(compiled, context, m_nFormValue.data());
+    FillOuter<'-'>(compiled, context, m_nFormValue.data());
+    FillOuter<'*'>(compiled, context, m_nFormValue.data());
+    FillOuter<'/'>(compiled, context, m_nFormValue.data());
 }
 
 int CExpressionCatalogue::Value(int k) const
@@ -76,4 +159,30 @@ int CExpressionCatalogue::FirstIndexOf(int nNumber) const
         return 0;
     const auto it = std::find(m_nFormValue.begin(), m_nFormValue.end(), nNumber);
     return it == m_nFormValue.end() ? 0 : static_cast<int>(it - m_nFormValue.begin()) + 1;
+}
+
+bool CExpressionCatalogue::FindFirstTarget(const CTargetIndex& targets, int& nRank, int& nIndex) const
+{
+    if (targets.IsEmpty())
+        return false;
+    int nBestRank = -1;
+    int nBestIndex = 0;
+    for (int k = 1; k <= nCatalogueSize; ++k) {
+        const int nValue = m_nFormValue[k - 1];
+        if (nValue == nEmpty)
+            continue;
+        const int nFound = targets.RankOf(nValue);
+        // Strictly lower only: for equal ranks the lower index, seen first, stays.
+        if (nFound >= 0 && (nBestRank < 0 || nFound < nBestRank)) {
+            nBestRank = nFound;
+            nBestIndex = k;
+            if (nBestRank == 0)
+                break;
+        }
+    }
+    if (nBestRank < 0)
+        return false;
+    nRank = nBestRank;
+    nIndex = nBestIndex;
+    return true;
 }

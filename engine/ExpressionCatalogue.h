@@ -2,6 +2,7 @@
 
 #include "CatalogueForm.h"
 #include "OperationSet.h"
+#include "TargetIndex.h"
 
 #include <array>
 
@@ -22,10 +23,10 @@ public:
     int Value(int k) const;
     // The lowest index whose form gives nNumber, 0 when none does. An empty form never matches.
     int FirstIndexOf(int nNumber) const;
+    // The target of lowest rank that a form reaches, and the lowest index reaching it: the same
+    // answer as FirstIndexOf for each target in rank order. False leaves the outputs untouched.
+    bool FindFirstTarget(const CTargetIndex& targets, int& nRank, int& nIndex) const;
 
 private:
-    static int FormValue(const CCatalogueForm& form, const int (&nDrawn)[3], const COperationSet& ops,
-                         bool bPositiveOnly);
-
     std::array<int, nCatalogueSize> m_nFormValue;
 };

@@ -29,6 +29,7 @@ void CBoardModel::SetPlaces(const CBoardFile::CPlaces& places)
     m_catalogue.Reset();
     // The old list named pieces that are gone.
     m_nArranged.fill(nNoPlace);
+    m_targets.Clear();
     m_changed.set();
 }
 
@@ -60,6 +61,8 @@ CBoardModel::CPlaceList CBoardModel::TakenNeighbours(int nRow, int nCol) const
     static constexpr int kOffsets[8][2] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1},
                                            {0, 1},   {1, -1}, {1, 0},  {1, 1}};
     CPlaceList taken;
+    if (nRow < 0 || nRow >= nRows || nCol < 0 || nCol >= nColumns)
+        return taken;
     for (const auto& offset : kOffsets) {
         const int nR = nRow + offset[0];
         const int nC = nCol + offset[1];
@@ -89,14 +92,26 @@ void CBoardModel::Arrange()
             m_nArranged[i] = nNoPlace;
         }
     }
-    if (m_bBoardEmpty)
-        return;
-    CloseArrangedGaps();
-    int n = 0;
-    while (n < nPlaces && m_nArranged[n] != nNoPlace)
-        ++n;
-    if (n > 1)
-        SortArrangedByCount(n);
+    if (!m_bBoardEmpty) {
+        CloseArrangedGaps();
+        int n = 0;
+        while (n < nPlaces && m_nArranged[n] != nNoPlace)
+            ++n;
+        if (n > 1)
+            SortArrangedByCount(n);
+    }
+    IndexArrangedNumbers();
+}
+
+// The search looks each catalogue value up here instead of walking the list for every form.
+void CBoardModel::IndexArrangedNumbers()
+{
+    m_targets.Clear();
+    for (int p = 0; p < nPlaces; ++p) {
+        const int nPlace = m_nArranged[p];
+        if (nPlace != nNoPlace && m_pieces[nPlace]->m_nNumber != CExpressionCatalogue::nEmpty)
+            m_targets.Add(m_pieces[nPlace]->m_nNumber, p);
+    }
 }
 
 // Moves pieces from the end of the list into earlier gaps, so the order before sorting is not
@@ -186,18 +201,7 @@ COperationSet CBoardModel::Operations() const
 bool CBoardModel::FindBestPiece(int a, int b, int c, int& nListPos, int& nIndex)
 {
     m_catalogue.Fill(a, b, c, Operations(), m_bPositiveOnly);
-    for (int p = 0; p < nPlaces; ++p) {
-        const int nPlace = m_nArranged[p];
-        if (nPlace == nNoPlace)
-            continue;
-        const int k = m_catalogue.FirstIndexOf(m_pieces[nPlace]->m_nNumber);
-        if (k != 0) {
-            nListPos = p;
-            nIndex = k;
-            return true;
-        }
-    }
-    return false;
+    return m_catalogue.FindFirstTarget(m_targets, nListPos, nIndex);
 }
 
 std::bitset<CBoardModel::nPlaces> CBoardModel::PlacesWithNumber(int nValue) const

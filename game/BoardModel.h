@@ -87,10 +87,12 @@ private:
     void SortArrangedByCount(int n);
     int ArrangedCount(int nListPos) const;
     bool CanRemoveMore() const;
+    void IndexArrangedNumbers();
 
     std::array<std::optional<CBoardPiece>, nPlaces> m_pieces;
     std::array<int, nPlaces> m_nArranged;  // places in search order, then nNoPlace
     bool m_bBoardEmpty = true;
     CExpressionCatalogue m_catalogue;
+    CTargetIndex m_targets;  // each number of the arranged list with its first position
     std::bitset<nPlaces> m_changed;
 };

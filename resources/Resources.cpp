@@ -10,6 +10,7 @@ namespace {
 const QHash<int, std::function<DialogTemplate()>>& TemplateMakers()
 {
     static const QHash<int, std::function<DialogTemplate()>> makers = {
+        {100, MakeTemplate100},
         {102, MakeTemplate102},
         {136, MakeTemplate136},
     };

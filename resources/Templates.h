@@ -3,5 +3,6 @@
 #include "DialogTemplate.h"
 
 // One function per dialog template, each in its own TemplateNNN.cpp.
+DialogTemplate MakeTemplate100();  // the about box
 DialogTemplate MakeTemplate102();  // the game window
 DialogTemplate MakeTemplate136();  // the game's message box

@@ -205,7 +205,7 @@ struct Box {
     Box Split()
     {
         const int nChannel = WidestChannel();
-        std::sort(colors.begin(), colors.end(), [&](const ColorCount& a, const ColorCount& b) {
+        std::stable_sort(colors.begin(), colors.end(), [&](const ColorCount& a, const ColorCount& b) {
             return Channel(a.rgb, nChannel) < Channel(b.rgb, nChannel);
         });
         const qint64 nHalf = Weight() / 2;
@@ -229,6 +229,9 @@ std::vector<QRgb> MedianCutPalette(const QImage& image)
     Box all;
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
         all.colors.push_back({it.key(), it.value()});
+    // The hash's order changes from run to run; sorting keeps the palette reproducible.
+    std::sort(all.colors.begin(), all.colors.end(),
+              [](const ColorCount& a, const ColorCount& b) { return a.rgb < b.rgb; });
 
     std::vector<Box> boxes{all};
     while (static_cast<int>(boxes.size()) < kMaxColors) {

@@ -13,6 +13,8 @@ constexpr quint32 kCompressionNone = 0;
 constexpr quint32 kCompressionRle8 = 1;
 constexpr quint32 kCompressionRle4 = 2;
 constexpr qint64 kMaxColors = 256;
+// Run-length rows can claim any size in a few bytes; no picture of ours comes near this.
+constexpr qint64 kMaxPixels = qint64(1) << 26;
 
 quint32 ReadUnsigned(QByteArrayView block, qsizetype nOffset, int nBytes)
 {
@@ -112,7 +114,8 @@ bool IsPaintableFormat(const DibHeader& header)
         return false;
     }
     return IsKnownCompression(header) && header.nWidth > 0 && header.nHeight != 0
-        && header.nColors <= kMaxColors;
+        && header.nColors <= kMaxColors && header.nWidth <= kMaxPixels
+        && header.Rows() <= kMaxPixels / header.nWidth;
 }
 
 // Whether the colour table and every pixel row lie inside the block. Run-length rows have no

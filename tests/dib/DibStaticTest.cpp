@@ -3,7 +3,7 @@
 
 #include "DibFixtures.h"
 #include "DibStatic.h"
-#include "RecordingPrompts.h"
+#include "FakePrompts.h"
 
 #include <QFile>
 #include <QPainter>
@@ -34,7 +34,7 @@ QString WriteTempFile(const QTemporaryDir& dir, const QByteArray& bytes)
 // nothing went wrong.
 TEST(DibStaticTest, PalettePicturePaintsAtNaturalSizeAtTopLeft)
 {
-    CRecordingPrompts prompts;
+    CFakePrompts prompts;
     CDibStatic control;
     control.resize(30, 6);
     ASSERT_TRUE(control.LoadDib(FixturePath(QStringLiteral("bpp8.bmp"))));
@@ -54,12 +54,12 @@ TEST(DibStaticTest, PalettePicturePaintsAtNaturalSizeAtTopLeft)
 // Catches a truecolour picture painted without a palette, or no report about the palette.
 TEST(DibStaticTest, TrueColourPictureReportsNoPaletteAndPaintsNothing)
 {
-    CRecordingPrompts prompts;
+    CFakePrompts prompts;
     CDibStatic control;
     control.resize(10, 5);
     ASSERT_TRUE(control.LoadDib(FixturePath(QStringLiteral("bpp24.bmp"))));
     EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral("Error creating palette from DIB.")});
-    EXPECT_EQ(prompts.Prompts().front().strCaption, QStringLiteral("Zorbly"));
+    EXPECT_EQ(prompts.Prompts().front().m_strCaption, QStringLiteral("Zorbly"));
     EXPECT_FALSE(control.HasPalette());
 
     QImage blank(control.size(), QImage::Format_RGB32);
@@ -75,14 +75,14 @@ TEST(DibStaticTest, FileThatIsNoBitmapReportsReadAndPaletteErrorsAndEmptiesTheCo
                                 good.left(good.size() - 1)};
     QTemporaryDir dir;
     for (const QByteArray& bytes : cases) {
-        CRecordingPrompts prompts;
+        CFakePrompts prompts;
         CDibStatic control;
         ASSERT_TRUE(control.LoadDib(FixturePath(QStringLiteral("bpp8.bmp"))));
         ASSERT_TRUE(control.LoadDib(WriteTempFile(dir, bytes)));
         EXPECT_EQ(prompts.Texts(), (QStringList{QStringLiteral("Error reading DIB file."),
                                                 QStringLiteral("Error creating palette from DIB.")}));
         for (const auto& prompt : prompts.Prompts())
-            EXPECT_EQ(prompt.strCaption, QStringLiteral("Zorbly"));
+            EXPECT_EQ(prompt.m_strCaption, QStringLiteral("Zorbly"));
         EXPECT_FALSE(control.HasPicture());
         EXPECT_FALSE(control.HasPalette());
     }
@@ -91,13 +91,13 @@ TEST(DibStaticTest, FileThatIsNoBitmapReportsReadAndPaletteErrorsAndEmptiesTheCo
 // Catches a missing file passed over in silence, and a caller not told to give up.
 TEST(DibStaticTest, MissingFileReportsNotFoundWithItsPath)
 {
-    CRecordingPrompts prompts;
+    CFakePrompts prompts;
     CDibStatic control;
     const QString strPath = QStringLiteral("no/such/folder/zorb.bmp");
     EXPECT_FALSE(control.LoadDib(strPath));
     ASSERT_EQ(prompts.Prompts().size(), 1u);
-    EXPECT_EQ(prompts.Prompts().front().strText, QStringLiteral("no/such/folder/zorb.bmp was not found."));
-    EXPECT_EQ(prompts.Prompts().front().icon, PromptIcon::Error);
+    EXPECT_EQ(prompts.Prompts().front().m_strText, QStringLiteral("no/such/folder/zorb.bmp was not found."));
+    EXPECT_EQ(prompts.Prompts().front().m_icon, PromptIcon::Error);
     EXPECT_FALSE(control.HasPicture());
 }
 
@@ -106,7 +106,7 @@ TEST(DibStaticTest, MissingFileReportsNotFoundWithItsPath)
 // (159 x 155 dialog units in a 10-point dialog).
 TEST(DibStaticTest, ShippedStartUpPictureIsAnEightBitPalettePictureFillingItsControl)
 {
-    CRecordingPrompts prompts;
+    CFakePrompts prompts;
     CDibStatic control;
     ASSERT_TRUE(control.LoadDib(QStringLiteral(ZORBLY_SOURCE_DIR "/data/zorb.bmp")));
     EXPECT_TRUE(prompts.Texts().isEmpty());

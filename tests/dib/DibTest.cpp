@@ -173,6 +173,11 @@ TEST(DibReadTest, HeaderClaimingMoreThanTheFileHoldsIsRefused)
         {"0 bits per pixel", [](QByteArray& b) { PutWord(b, 14, 0); }},
         {"bit fields", [](QByteArray& b) { PutDword(b, 16, 3); }},
         {"run-length 4 bits on 8", [](QByteArray& b) { PutDword(b, 16, 2); }},
+        {"run-length picture of a billion pixels", [](QByteArray& b) {
+             PutDword(b, 16, 1);
+             PutDword(b, 4, 40000);
+             PutDword(b, 8, 30000);
+         }},
         {"run-length top row first", [](QByteArray& b) {
              PutDword(b, 16, 1);
              PutDword(b, 8, static_cast<quint32>(-3));

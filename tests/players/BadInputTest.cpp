@@ -62,18 +62,28 @@ TEST_F(BadInputTest, ReadOnlyFolderLosesNothingSaved)
     EXPECT_EQ(ReadRaw("data"), QByteArray("Ann\r\nAnn0.ply\r\n"));
 }
 
-// Catches: a player file that could not be read being overwritten by the next save.
-TEST_F(BadInputTest, UnreadablePlayerFileIsNotSavedOver)
+// Catches: a player file or index that could not be read being emptied or overwritten.
+TEST_F(BadInputTest, UnreadableFilesAreNotWrittenOver)
 {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
     WriteRaw("Ann0.ply", CrLf(kExamplePlayerFile));
-    // A folder of that name stands for a file that cannot be opened, even by root.
-    ASSERT_TRUE(QDir(Folder()).mkdir("Bob0.ply"));
+    WriteRaw("data", "Ann\r\nAnn0.ply\r\n");
+    for (const char* file : {"Ann0.ply", "data"})
+        QFile::setPermissions(Folder() + file, QFile::WriteOwner);
+    CFakePrompts prompts;
     CPlayer player;
-    player.m_strFileName = QStringLiteral("Bob0.ply");
+    player.m_strFileName = QStringLiteral("Ann0.ply");
     EXPECT_FALSE(player.Load(Folder()));
     player.StartGame(QStringLiteral("t"));
     EXPECT_FALSE(player.Save(Folder()));
-    EXPECT_TRUE(QFileInfo(Folder() + "Bob0.ply").isDir());
+    EXPECT_TRUE(CPlayerIndex::List(Folder(), nullptr).isEmpty());
+    EXPECT_FALSE(CPlayerIndex::Add(Folder(), {"Bob", "Bob0.ply"}, nullptr));
+    EXPECT_EQ(prompts.Texts(), QStringList({"Please re-install Cogwhistle!", "Unable to open data file"}));
+    for (const char* file : {"Ann0.ply", "data"})
+        QFile::setPermissions(Folder() + file, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(ReadRaw("Ann0.ply"), CrLf(kExamplePlayerFile));
+    EXPECT_EQ(ReadRaw("data"), QByteArray("Ann\r\nAnn0.ply\r\n"));
 }
 
 // Catches: crashes or hangs on files that end early, hold garbage, binary bytes or huge lines.

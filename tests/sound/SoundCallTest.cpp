@@ -23,7 +23,10 @@ TEST_P(SndPlaySoundFlags, WaitsOnlyForTheSyncFlag)
 
 INSTANTIATE_TEST_SUITE_P(Flags, SndPlaySoundFlags,
                          ::testing::Values(FlagCase{SND_SYNC, true}, FlagCase{SND_ASYNC, false},
-                                           FlagCase{2, false}, FlagCase{SND_ASYNC | 2, false}));
+                                           FlagCase{2, false}, FlagCase{SND_ASYNC | 2, false}),
+                         [](const ::testing::TestParamInfo<FlagCase>& param) {
+                             return "flags" + std::to_string(param.param.nFlags);
+                         });
 
 TEST(SoundPlayer, IsTheSdlPlayerUnlessATestInstalledOne)
 {

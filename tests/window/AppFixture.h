@@ -3,22 +3,30 @@
 #include "FakePrompts.h"
 #include "GameApp.h"
 #include "ModalScript.h"
+#include "QtPrinters.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // An application in a fresh temporary game folder, with message boxes and modal dialogs
-// scripted. The game window is built but not run.
-class AppFixture : public ::testing::Test {
+// scripted. The game window is built but not run. The start-up picture is the first modal
+// dialog of every opening of the window.
+template <class App>
+class AppFixtureOf : public ::testing::Test {
 protected:
-    AppFixture() : m_strOldDir(QDir::currentPath())
+    AppFixtureOf() : m_strOldDir(QDir::currentPath())
     {
         QDir::setCurrent(m_home.path());
         QDir().mkpath(QStringLiteral("data"));
         QDir().mkpath(QStringLiteral("players"));
+        // The start-up picture and its text, as an installed game has them.
+        for (const char* szName : {"zorb.bmp", "zorb.dat"})
+            QFile::copy(QStringLiteral(ZORBLY_SOURCE_DIR "/data/") + szName,
+                        QStringLiteral("data/") + szName);
     }
-    ~AppFixture() override { QDir::setCurrent(m_strOldDir); }
+    ~AppFixtureOf() override { QDir::setCurrent(m_strOldDir); }
 
     CGameDlg& Window()
     {
@@ -30,5 +38,7 @@ protected:
     QTemporaryDir m_home;
     CFakePrompts m_prompts;
     CModalScript m_modals;
-    CGameApp m_app;
+    App m_app;
 };
+
+using AppFixture = AppFixtureOf<CGameApp>;

@@ -78,6 +78,7 @@ TEST_F(AppFixture, ArgumentsAreRefusedOnceAndTheGameStillRuns)
 {
     WriteFile(QStringLiteral("data/Sound.dat"), "TRUE\r\n");
     bool bWindowRan = false;
+    m_modals.ThenEnd(IDOK);  // the start-up picture
     m_modals.Then([&](CDialog& dlg) {
         bWindowRan = dlg.Template().nId == 102;
         static_cast<CGameDlg&>(dlg).QuitGame(1);
@@ -102,12 +103,12 @@ public:
 
 }  // namespace
 
-TEST(Accelerators, CtrlNAndCtrlXBecomeNewGameAndExit)
+using Accelerators = AppFixtureOf<CCommandRecorder>;
+
+TEST_F(Accelerators, CtrlNAndCtrlXBecomeNewGameAndExit)
 {
-    CFakePrompts prompts;
-    CModalScript modals;
-    CCommandRecorder app;
-    modals.Then([&](CDialog& dlg) {
+    m_modals.ThenEnd(IDOK);  // the start-up picture
+    m_modals.Then([&](CDialog& dlg) {
         QWidget* pHint = dlg.GetDlgItem(1038);
         for (Qt::Key key : {Qt::Key_N, Qt::Key_X, Qt::Key_Q}) {
             QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
@@ -117,27 +118,37 @@ TEST(Accelerators, CtrlNAndCtrlXBecomeNewGameAndExit)
         QApplication::sendEvent(pHint, &plainN);
         static_cast<CGameDlg&>(dlg).QuitGame(1);
     });
-    app.InitInstance({});
-    EXPECT_EQ(app.m_commands, (std::vector<int>{32775, 32772}));
+    m_app.InitInstance({});
+    EXPECT_EQ(m_app.m_commands, (std::vector<int>{32775, 32772}));
 }
 
-TEST(Accelerators, MenuCommandsReachTheApplication)
+TEST_F(Accelerators, MenuCommandsReachTheApplication)
 {
-    CFakePrompts prompts;
-    CModalScript modals;
-    CCommandRecorder app;
-    app.m_gameDlg.Create();
-    app.m_gameDlg.OnCommand(32779);
-    app.m_gameDlg.OnCommand(57670);
-    app.m_gameDlg.OnCommand(1028);
-    EXPECT_EQ(app.m_commands, (std::vector<int>{32779, 57670}));
+    m_app.m_gameDlg.Create();
+    m_app.m_gameDlg.OnCommand(32779);
+    m_app.m_gameDlg.OnCommand(57670);
+    m_app.m_gameDlg.OnCommand(1028);
+    EXPECT_EQ(m_app.m_commands, (std::vector<int>{32779, 57670}));
 }
 
 TEST_F(AppFixture, ExitCommandAsksBeforeQuitting)
 {
     m_prompts.Answer(IDYES);
+    m_modals.ThenEnd(IDOK);  // the start-up picture
     m_modals.Then([&](CDialog&) { m_app.OnCommand(32772); });
     m_app.InitInstance({});
     EXPECT_EQ(m_prompts.Texts(), QStringList{QStringLiteral("Are you sure you want to quit?")});
     EXPECT_TRUE(m_app.m_gameDlg.IsEnded());
+}
+
+// The start-up picture opens with the window, before anything else, and again from the menu and
+// the system menu.
+TEST_F(AppFixture, AboutBoxShowsAtOpeningAndOnRequest)
+{
+    m_app.m_gameDlg.Create();
+    EXPECT_EQ(m_modals.TemplatesRun(), std::vector<int>{100});
+    m_app.OnCommand(32774);
+    m_app.m_gameDlg.OnSysCommand(CGameDlg::kAboutCommand);
+    EXPECT_EQ(m_modals.TemplatesRun(), (std::vector<int>{100, 100, 100}));
+    EXPECT_EQ(m_prompts.Count(), 0);
 }

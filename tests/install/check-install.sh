@@ -78,6 +78,9 @@ done
 # --- The desktop files -----------------------------------------------------------------------
 desktop-file-validate "$desktop" || fail "desktop-file-validate refused $desktop"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli refused $metainfo"
+# The tree as a software centre reads it: metainfo, desktop entry and icon found together.
+appstreamcli validate-tree --no-net "$prefix" >"$tmp/tree.log" 2>&1 ||
+    { cat "$tmp/tree.log" >&2; fail "appstreamcli refused the installed tree"; }
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry's icon is not $app_id"
 grep -qx "Exec=\"$launcher\"" "$desktop" || fail "the desktop entry does not start $launcher"
 grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo id is not $app_id"

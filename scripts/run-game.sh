@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds Zorbly and starts it in this folder's game home (data/ and players/ beside it).
+# Builds Zorbly and starts it through its launcher, as an installed Zorbly starts: in the user's
+# game folder (~/.local/share/zorbly), here with the program just built and this tree's data.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh build
-mkdir -p players
-exec build/zorbly
+exec build/packaging/zorbly

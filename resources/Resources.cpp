@@ -12,6 +12,8 @@ const QHash<int, std::function<DialogTemplate()>>& TemplateMakers()
     static const QHash<int, std::function<DialogTemplate()>> makers = {
         {100, MakeTemplate100},
         {102, MakeTemplate102},
+        {132, MakeTemplate132},
+        {135, MakeTemplate135},
         {136, MakeTemplate136},
     };
     return makers;

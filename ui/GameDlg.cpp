@@ -1,5 +1,6 @@
 #include "GameDlg.h"
 
+#include "BoardWnd.h"
 #include "BracketWnd.h"
 #include "ColorButton.h"
 #include "GameApp.h"
@@ -51,6 +52,7 @@ bool CGameDlg::OnInitDialog()
     CScaledDialog::OnInitDialog();
     setWindowIcon(m_hIcon);
     m_timer.start(kTimerMs);
+    connect(Board(), &CBoardWnd::PieceClicked, this, &CGameDlg::OnPieceClick);
     for (int nId : {1011, 1010})
         Bracket(nId)->SetBitmap(130, &CPalette::Application());
     for (int nId : {1009, 1005})
@@ -153,6 +155,11 @@ void CGameDlg::OnTimer()
 {
     if (CSound::IsHolding())
         return;
+    if (m_nTurnPhase <= 0) {
+        BlinkCaret();
+        return;
+    }
+    RollTick();
 }
 
 void CGameDlg::OnCommand(int nId, int nCode)
@@ -163,6 +170,14 @@ void CGameDlg::OnCommand(int nId, int nCode)
     }
     if (nId == 1028)
         return;  // the hidden default button swallows Enter
+    if (nId == 1029 && nCode == BN_CLICKED) {
+        OnPass();
+        return;
+    }
+    if (nId == 1038 && nCode == BN_CLICKED) {
+        OnHint();
+        return;
+    }
     CScaledDialog::OnCommand(nId, nCode);
 }
 
@@ -219,17 +234,8 @@ void CGameDlg::QuitGame(int nMode)
 
 void CGameDlg::CloseRecordsAndSavePlayers()
 {
-    auto& players = CGameApp::Instance()->m_pPlayer;
-    const QString strFolder = CPlayerIndex::PlayersFolder(CGameApp::Instance()->m_strHomeDir);
-    if (players[0])
-        players[0]->EndGame(players[1] ? players[1]->m_strName : QStringLiteral("the computer"),
-                            false, true);
-    if (players[1] && players[0])
-        players[1]->EndGame(players[0]->m_strName, false, true);
-    for (auto& pPlayer : players) {
-        if (!pPlayer)
-            continue;
-        pPlayer->Save(strFolder);
+    CloseOpenRecordsAsAbandoned();
+    SavePlayers();
+    for (auto& pPlayer : CGameApp::Instance()->m_pPlayer)
         pPlayer.reset();
-    }
 }

@@ -2,12 +2,14 @@
 
 #include "BoardWnd.h"
 #include "BracketWnd.h"
+#include "Clock.h"
 #include "ColorButton.h"
 #include "GameApp.h"
 #include "Palette.h"
 #include "Player.h"
 #include "PlayerIndex.h"
 #include "Prompts.h"
+#include "Random.h"
 #include "Resources.h"
 #include "Sound.h"
 
@@ -23,6 +25,8 @@ CGameDlg::CGameDlg()
       m_brExpressionPanel(CPalette::Application().Entry(CPalette::kSeaGreen)),
       m_brControl(QColor(35, 211, 131))
 {
+    // Each run draws different numbers and removes different pieces.
+    CRandom::Seed(static_cast<unsigned>(CClock::Now().toSecsSinceEpoch()));
     connect(&m_timer, &QTimer::timeout, this, &CGameDlg::OnTimer);
 }
 

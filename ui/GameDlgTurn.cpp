@@ -263,6 +263,8 @@ void CGameDlg::EndOfGame()
         pOne->EndGame(OpponentName(0), true, m_nScore[0] <= m_nScore[1]);
     if (CPlayer* pTwo = SeatPlayer(1))
         pTwo->EndGame(OpponentName(1), true, m_nScore[0] >= m_nScore[1]);
+    // The files hold the finished game even if the next set-up is cancelled.
+    SavePlayers();
     update();
     repaint();
     AnnounceResult();

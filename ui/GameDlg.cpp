@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "ColorButton.h"
 #include "GameApp.h"
+#include "OperatorButton.h"
 #include "Palette.h"
 #include "Player.h"
 #include "PlayerIndex.h"
@@ -46,6 +47,11 @@ QWidget* CGameDlg::CreateControl(const ControlTemplate& ctl)
     case 1010:
     case 1011:
         return new CBracketWnd;
+    case 1006:
+    case 1007:
+        return new COperatorButton;
+    case 1014:
+        return new CBoardWnd;
     default:
         return nullptr;
     }
@@ -56,11 +62,22 @@ bool CGameDlg::OnInitDialog()
     CScaledDialog::OnInitDialog();
     setWindowIcon(m_hIcon);
     m_timer.start(kTimerMs);
+    Board()->StartTimer(CBoardWnd::kTimerMs);
+    for (int nId : {1006, 1007}) {
+        for (char cOperator : {'+', '-', '*', '/'})
+            OperatorButton(nId)->AddOperator(cOperator);
+        OperatorButton(nId)->ShowFirstOperator();
+    }
     connect(Board(), &CBoardWnd::PieceClicked, this, &CGameDlg::OnPieceClick);
     for (int nId : {1011, 1010})
         Bracket(nId)->SetBitmap(130, &CPalette::Application());
     for (int nId : {1009, 1005})
         Bracket(nId)->SetBitmap(137, &CPalette::Application());
+    Board()->m_brEnabled = QBrush(QColor(255, 255, 128));
+    Board()->m_brDisabled = QBrush(QColor(255, 0, 0));
+    // The full board shows until the first game is set up; without its file the board stays empty.
+    if (Board()->LoadBoard(QStringLiteral("ASMD.A")))
+        Board()->Arrange();
     ApplyControlColors();
     UpdateAnchor();
     m_bSounds = CGameApp::Instance()->m_bSound;
@@ -71,6 +88,16 @@ bool CGameDlg::OnInitDialog()
 CBracketWnd* CGameDlg::Bracket(int nId) const
 {
     return GetDlgItemAs<CBracketWnd>(nId);
+}
+
+CBoardWnd* CGameDlg::Board() const
+{
+    return GetDlgItemAs<CBoardWnd>(1014);
+}
+
+COperatorButton* CGameDlg::OperatorButton(int nId) const
+{
+    return GetDlgItemAs<COperatorButton>(nId);
 }
 
 CGameDlg::ColorKind CGameDlg::ControlColorKind(int nId)
@@ -174,6 +201,8 @@ void CGameDlg::OnCommand(int nId, int nCode)
     }
     if (nId == 1028)
         return;  // the hidden default button swallows Enter
+    if (nCode == BN_CLICKED && OnRowCommand(nId))
+        return;
     if (nId == 1029 && nCode == BN_CLICKED) {
         OnPass();
         return;

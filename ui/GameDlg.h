@@ -154,6 +154,8 @@ private:
     // The input guard of the row: a roll is running, or the computer is on turn (numbers answer
     // then while a catalogue form is shown).
     bool IsRowLocked(bool bNumberButton) const;
+    // Routes the row's buttons to their handlers; false for any other control.
+    bool OnRowCommand(int nId);
     void PlaceNumber(int nEntry, int nFirstSlot);
     void TakeBackSlot(int nSlot);
     void HandRowValueToBoard(int nValue);

@@ -1,8 +1,10 @@
 #include "GameApp.h"
 
 #include "AboutDlg.h"
+#include "DeletePlayersDlg.h"
 #include "HelpWindow.h"
 #include "Resources.h"
+#include "SelectPlayer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -105,10 +107,15 @@ void CGameApp::OnNewPlayers()
 
 void CGameApp::OnPlayerStatistics()
 {
+    CSelectPlayer dlg;
+    dlg.m_bStatsMode = true;
+    dlg.DoModalFor(0);
 }
 
 void CGameApp::OnDeletePlayers()
 {
+    CDeletePlayersDlg dlg;
+    dlg.DoModal();
 }
 
 void CGameApp::OnAbout()

@@ -15,6 +15,9 @@ const QHash<int, std::function<DialogTemplate()>>& TemplateMakers()
         {132, MakeTemplate132},
         {135, MakeTemplate135},
         {136, MakeTemplate136},
+        {137, MakeTemplate137},
+        {142, MakeTemplate142},
+        {143, MakeTemplate143},
     };
     return makers;
 }

@@ -1,0 +1,109 @@
+#include "DeletePlayersDlg.h"
+
+#include "GameApp.h"
+#include "Player.h"
+#include "PlayerIndex.h"
+#include "PlayerListBox.h"
+#include "Prompts.h"
+#include "Resources.h"
+
+#include <QSignalBlocker>
+
+CDeletePlayersDlg::CDeletePlayersDlg(QWidget* pParent) : CDialog(GetDialogTemplate(142), pParent)
+{
+}
+
+QWidget* CDeletePlayersDlg::CreateControl(const ControlTemplate& ctl)
+{
+    if (ctl.nId != kListId)
+        return nullptr;
+    m_pList = new CPlayerListBox;
+    m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    return m_pList;
+}
+
+bool CDeletePlayersDlg::OnInitDialog()
+{
+    QStringList except;
+    for (const CPlayerEntry& entry : CurrentPlayers())
+        except << entry.m_strFileName;
+    for (const CPlayerEntry& entry : CPlayerIndex::List(PlayersFolder(), this, except))
+        m_pList->AddPlayer(entry.m_strName, entry.m_strFileName);
+    return true;
+}
+
+void CDeletePlayersDlg::OnCommand(int nId, int nCode)
+{
+    if (nId == kListId) {
+        // Any change of the selection, even to none, allows OK.
+        if (nCode == LBN_SELCHANGE)
+            EnableDlgItem(IDOK, true);
+        return;
+    }
+    CDialog::OnCommand(nId, nCode);
+}
+
+void CDeletePlayersDlg::OnOK()
+{
+    if (MessageBox(this, QStringLiteral("Delete the selected players and their saved games?"),
+                   QStringLiteral("Confirmation"), PromptButtons::YesNo,
+                   PromptIcon::Question) != IDYES)
+        return;
+    // Nothing listed: there is nothing to delete, and an index that could not be read must not
+    // be rewritten from an empty list.
+    if (m_pList->count() == 0) {
+        EndDialog(IDOK);
+        return;
+    }
+    const CDeleteOutcome outcome = CPlayerIndex::DeletePlayers(
+        PlayersFolder(), ListedEntries(), m_pList->SelectedIndexes(), CurrentPlayers(), this);
+    if (outcome.AllRemoved()) {
+        EndDialog(IDOK);
+        return;
+    }
+    // The failure was reported with the file's name; what was removed leaves the list, so the
+    // list and the index agree again.
+    DropFromList(outcome.m_removed);
+}
+
+QList<CPlayerEntry> CDeletePlayersDlg::CurrentPlayers() const
+{
+    QList<CPlayerEntry> current;
+    const CGameApp* pApp = CGameApp::Instance();
+    if (!pApp)
+        return current;
+    for (const auto& pPlayer : pApp->m_pPlayer) {
+        // A player without a file has no history to protect and no entry to put first.
+        if (pPlayer && CPlayerIndex::IsPlayerFileName(pPlayer->m_strFileName)
+            && !current.contains(CPlayerEntry{pPlayer->m_strName, pPlayer->m_strFileName}))
+            current.append(CPlayerEntry{pPlayer->m_strName, pPlayer->m_strFileName});
+    }
+    return current;
+}
+
+QList<CPlayerEntry> CDeletePlayersDlg::ListedEntries() const
+{
+    QList<CPlayerEntry> listed;
+    for (int i = 0; i < m_pList->count(); ++i)
+        listed.append(m_pList->Entry(i));
+    return listed;
+}
+
+void CDeletePlayersDlg::DropFromList(const QList<CPlayerEntry>& removed)
+{
+    const QSignalBlocker blocker(m_pList);
+    for (const CPlayerEntry& entry : removed) {
+        for (int i = 0; i < m_pList->count(); ++i) {
+            if (m_pList->Entry(i) == entry && m_pList->item(i)->isSelected()) {
+                delete m_pList->takeItem(i);
+                break;
+            }
+        }
+    }
+}
+
+QString CDeletePlayersDlg::PlayersFolder() const
+{
+    const CGameApp* pApp = CGameApp::Instance();
+    return CPlayerIndex::PlayersFolder(pApp ? pApp->m_strHomeDir : QString());
+}

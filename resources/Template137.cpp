@@ -1,0 +1,22 @@
+#include "Templates.h"
+
+// Player statistics: the games played, the report of the selected one, and its commands.
+// The games are listed in the order they were played, not sorted as text.
+DialogTemplate MakeTemplate137()
+{
+    using K = CtlKind;
+    return DialogTemplate{
+        137, QStringLiteral("Player Statistics"), 280, 250, 8, 0, {},
+        {
+            {-1, K::Static,
+             QStringLiteral("Select the game you would like to see statistics on..."), 7, 6, 266, 9,
+             kAlignCenter},
+            {1031, K::ListBox, {}, 7, 17, 266, 58, kNotify},
+            {1034, K::Static, QStringLiteral("No Game Selected"), 7, 79, 266, 9, kAlignCenter},
+            {1032, K::Edit, {}, 7, 90, 266, 133},
+            {1035, K::PushButton, QStringLiteral("Purge"), 7, 229, 50, 14, kDisabled},
+            {1036, K::PushButton, QStringLiteral("Purge All"), 62, 229, 50, 14, kDisabled},
+            {1033, K::PushButton, QStringLiteral("Print"), 117, 229, 50, 14, kDisabled},
+            {1, K::DefPushButton, QStringLiteral("OK"), 223, 229, 50, 14},
+        }};
+}

@@ -140,9 +140,15 @@ void GameTest::NewGameCommand(bool bNewPlayers, bool bInProgress)
 
 void GameTest::FinishRoll()
 {
-    for (int nTick = 0; nTick <= CGameDlg::kRollTicks && Dlg().m_nTurnPhase != 0; ++nTick)
+    // A computer that cannot move passes at the end of its roll, which starts the next roll:
+    // the roll is over when the phase drops.
+    for (int nTick = 0; nTick <= CGameDlg::kRollTicks && Dlg().m_nTurnPhase != 0; ++nTick) {
+        const int nBefore = Dlg().m_nTurnPhase;
         Dlg().OnTimer();
-    ASSERT_EQ(Dlg().m_nTurnPhase, 0);
+        if (Dlg().m_nTurnPhase < nBefore)
+            break;
+    }
+    ASSERT_LE(Dlg().m_nTurnPhase, 1);
 }
 
 std::vector<MoveChoice> GameTest::PossibleMoves()

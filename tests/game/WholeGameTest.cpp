@@ -210,6 +210,10 @@ TEST_F(WholeGame, OnePlayerAgainstTheComputerToTheEnd)
     });
     ASSERT_FALSE(HasFailure());
 
+    EXPECT_GT(m_account.nPoints[0], 0);
+    EXPECT_GT(m_account.nPoints[1], 0);
+    EXPECT_EQ(m_account.nOptimalHints[0], 1);
+    EXPECT_EQ(m_account.nOperatorHints[0], 1);
     ExpectScores();
     const QString strResult = ResultText(QStringLiteral("Ann"), QStringLiteral("Computer"));
     ExpectResultThenSetUp(strResult);

@@ -97,10 +97,12 @@ void CGameApp::OnExit()
 
 void CGameApp::OnNewGame()
 {
+    m_gameDlg.NewGame(false);
 }
 
 void CGameApp::OnNewPlayers()
 {
+    m_gameDlg.NewGame(true);
 }
 
 void CGameApp::OnPlayerStatistics()

@@ -2,6 +2,7 @@
 
 #include "BoardWnd.h"
 #include "BracketWnd.h"
+#include "Clock.h"
 #include "ColorButton.h"
 #include "GameApp.h"
 #include "OperatorButton.h"
@@ -9,6 +10,7 @@
 #include "Player.h"
 #include "PlayerIndex.h"
 #include "Prompts.h"
+#include "Random.h"
 #include "Resources.h"
 #include "Sound.h"
 
@@ -24,6 +26,8 @@ CGameDlg::CGameDlg()
       m_brExpressionPanel(CPalette::Application().Entry(CPalette::kSeaGreen)),
       m_brControl(QColor(35, 211, 131))
 {
+    // Each run draws different numbers and removes different pieces.
+    CRandom::Seed(static_cast<unsigned>(CClock::Now().toSecsSinceEpoch()));
     connect(&m_timer, &QTimer::timeout, this, &CGameDlg::OnTimer);
 }
 
@@ -64,6 +68,7 @@ bool CGameDlg::OnInitDialog()
             OperatorButton(nId)->AddOperator(cOperator);
         OperatorButton(nId)->ShowFirstOperator();
     }
+    connect(Board(), &CBoardWnd::PieceClicked, this, &CGameDlg::OnPieceClick);
     for (int nId : {1011, 1010})
         Bracket(nId)->SetBitmap(130, &CPalette::Application());
     for (int nId : {1009, 1005})
@@ -185,7 +190,7 @@ void CGameDlg::OnTimer()
         BlinkCaret();
         return;
     }
-    // A roll is running: each tick draws the numbers and searches the board (turn flow).
+    RollTick();
 }
 
 void CGameDlg::OnCommand(int nId, int nCode)
@@ -198,6 +203,14 @@ void CGameDlg::OnCommand(int nId, int nCode)
         return;  // the hidden default button swallows Enter
     if (nCode == BN_CLICKED && OnRowCommand(nId))
         return;
+    if (nId == 1029 && nCode == BN_CLICKED) {
+        OnPass();
+        return;
+    }
+    if (nId == 1038 && nCode == BN_CLICKED) {
+        OnHint();
+        return;
+    }
     CScaledDialog::OnCommand(nId, nCode);
 }
 
@@ -254,17 +267,8 @@ void CGameDlg::QuitGame(int nMode)
 
 void CGameDlg::CloseRecordsAndSavePlayers()
 {
-    auto& players = CGameApp::Instance()->m_pPlayer;
-    const QString strFolder = CPlayerIndex::PlayersFolder(CGameApp::Instance()->m_strHomeDir);
-    if (players[0])
-        players[0]->EndGame(players[1] ? players[1]->m_strName : QStringLiteral("the computer"),
-                            false, true);
-    if (players[1] && players[0])
-        players[1]->EndGame(players[0]->m_strName, false, true);
-    for (auto& pPlayer : players) {
-        if (!pPlayer)
-            continue;
-        pPlayer->Save(strFolder);
+    CloseOpenRecordsAsAbandoned();
+    SavePlayers();
+    for (auto& pPlayer : CGameApp::Instance()->m_pPlayer)
         pPlayer.reset();
-    }
 }

@@ -2,15 +2,20 @@
 
 #include "EvalStatus.h"
 #include "ScaledDialog.h"
+#include "ScoreBoard.h"
 
 #include <QBrush>
 #include <QIcon>
 #include <QTimer>
 
+#include <memory>
+
 class CBoardWnd;
 class CBracketWnd;
 class CColorButton;
 class COperatorButton;
+class CPieceButton;
+class CPlayer;
 
 // The game window: the board, the score panel, the expression row, Hint and Pass. It holds the
 // state of the game in progress. Its members are defined by concern in GameDlg*.cpp files.
@@ -105,6 +110,34 @@ public:
     // A click on the piece at nPlace, routed from the board window (turn flow).
     void OnPieceClick(int nPlace);
 
+    // Setting up a game: the setup dialog, for new players the player selection, the records
+    // of the humans, then the board and the first turn.
+    void NewGame(bool bNewPlayers);
+    void SetUpGame(char cSignLetter, int nPieces, bool bAdd, bool bSubtract, bool bMultiply,
+                   bool bDivide, const QString& strName1, const QString& strName2,
+                   bool bOnePlayer, bool bSounds);
+
+    // The turn: the roll's tick, Pass, the end of a turn with its better-move check, the end of
+    // the game. bPassButton: the turn ends from the Pass button.
+    void OnPass();
+    void EndTurn(bool bPassButton);
+    // The computer plays the best move of its roll, or passes when the roll reached nothing.
+    void ComputerMove();
+    // The Hint button: the optimal hint or the operator hint, paid from the player's score.
+    void OnHint();
+
+    // 0 player one, 1 player two; kept by the board window.
+    int CurrentPlayer() const;
+    // The CPlayer of a human seat, nullptr for the computer or an empty seat.
+    CPlayer* SeatPlayer(int nPlayer) const;
+
+    static constexpr int kRollTicks = 15;     // draws in one roll
+    static constexpr int kCatchUpLead = 5;    // the computer's lead beyond which player one catches up
+    static constexpr int kOptimalHintCost = 3;
+    static constexpr int kOperatorHintCost = 1;
+
+    std::unique_ptr<CScoreBoard> m_pScoreBoard = std::make_unique<CScoreBoard>(2);
+
 protected:
     bool OnInitDialog() override;
     QWidget* CreateControl(const ControlTemplate& ctl) override;
@@ -132,4 +165,39 @@ private:
     void UpdateAnchor();
     void ShowAboutBox();
     void CloseRecordsAndSavePlayers();
+
+    // Set-up.
+    QString PlayersFolder() const;
+    void ChoosePlayer(int nSeat, const QString& strName, QString& strChosen);
+    // The opponent's name in a human's record: the other seat's player, or "the computer".
+    QString OpponentName(int nPlayer) const;
+    void CloseOpenRecordsAsAbandoned();
+    void SavePlayers();
+    void FillOperatorButtons(bool bAdd, bool bSubtract, bool bMultiply, bool bDivide);
+    void ClearRow();
+    void HideBrackets();
+    void LoadGameBoard(const QString& strKey, int nPieces);
+    void ResetTurnFields();
+
+    // Turn flow.
+    void RollTick();
+    void DrawNumbers();
+    void HoldDraw(const CPieceButton& piece, int nIndex, bool bCatchUp);
+    bool IsCatchUpDraw(const CPieceButton& piece) const;
+    void EndRoll();
+    void ShowMoveIcon(int nIconId);
+    void ShowTurnScore();
+    void OfferBetterMove();
+    void HandTurnOver();
+    void ResetRowForNewTurn();
+    void EndOfGame();
+    void AnnounceResult();
+    void ShowStatus(const QString& strText);
+    bool IsGameRunning() const;
+
+    // Hints.
+    void GiveOperatorHint();
+    void GiveOptimalHint();
+    void ChargeHint(int nCost);
+    void ShowGameMessage(const QString& strText, const QString& strCaption);
 };

@@ -95,12 +95,10 @@ void DrawMinus(QPainter& painter)
     painter.drawRect(QRectF(2, 6, 10, 2));
 }
 
+// Multiplication as the centred dot of school arithmetic.
 void DrawTimes(QPainter& painter)
 {
-    painter.translate(7, 7);
-    painter.rotate(45);
-    painter.drawRect(QRectF(-5.6, -1.1, 11.2, 2.2));
-    painter.drawRect(QRectF(-1.1, -5.6, 2.2, 11.2));
+    painter.drawEllipse(QRectF(5, 5, 4, 4));
 }
 
 void DrawDivide(QPainter& painter)

@@ -75,7 +75,8 @@ TEST(CatalogueForms, GroupsCoverTheirIndexRangesAndUseTheirOperations)
             const CReferenceForm& form = kReferenceForms[static_cast<std::size_t>(k - 1)];
             EXPECT_STREQ(form.strGroup, range.strGroup) << k;
             std::string strUsed;
-            for (char cOperator : CReferenceExpression(form.strForm).Operators())
+            const CReferenceExpression expression(form.strForm);
+            for (char cOperator : expression.Operators())
                 strUsed += std::string("ASMD")[std::string("+-*/").find(cOperator)];
             for (char cLetter : std::string(range.strGroup))
                 EXPECT_NE(strUsed.find(cLetter), std::string::npos) << k;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <set>
 #include <string>
 
 namespace {
@@ -64,28 +65,6 @@ INSTANTIATE_TEST_SUITE_P(AllBoardKeys, CatalogueUnderKey, ::testing::ValuesIn(kB
                              return strName;
                          });
 
-TEST(CatalogueForms, GroupsCoverTheirIndexRangesAndUseTheirOperations)
-{
-    struct { const char* strGroup; int nFirst, nLast; } const kRanges[] = {
-        {"A", 1, 1},    {"M", 2, 2},    {"S", 3, 14},   {"D", 15, 26},  {"AM", 27, 32},
-        {"AS", 33, 44}, {"AD", 45, 56}, {"SM", 57, 68}, {"MD", 69, 80}, {"SD", 81, 104},
-    };
-    for (const auto& range : kRanges) {
-        for (int k = range.nFirst; k <= range.nLast; ++k) {
-            const CReferenceForm& form = kReferenceForms[static_cast<std::size_t>(k - 1)];
-            EXPECT_STREQ(form.strGroup, range.strGroup) << k;
-            std::string strUsed;
-            const CReferenceExpression expression(form.strForm);
-            for (char cOperator : expression.Operators())
-                strUsed += std::string("ASMD")[std::string("+-*/").find(cOperator)];
-            for (char cLetter : std::string(range.strGroup))
-                EXPECT_NE(strUsed.find(cLetter), std::string::npos) << k;
-            for (char cLetter : strUsed)
-                EXPECT_NE(std::string(range.strGroup).find(cLetter), std::string::npos) << k;
-        }
-    }
-}
-
 TEST(CatalogueForms, IndicesOutsideTheCatalogueHaveNoForm)
 {
     EXPECT_EQ(FindCatalogueForm(0), nullptr);
@@ -124,7 +103,6 @@ INSTANTIATE_TEST_SUITE_P(FillRules, CatalogueExample, ::testing::Values(
     CFormExample{"S only: rule N lets a-b through", "S.A", 5, 2, 1, 3, 2},
     CFormExample{"S only: rule N with negative d, no addition", "S.A", 5, 2, 1, 7, -6},
     CFormExample{"S only: rule R, b-a negative", "S.A", 5, 2, 1, 9, E},
-    CFormExample{"S only: rule R, b-a negative (10)", "S.A", 5, 2, 1, 10, E},
     CFormExample{"AS: rule N, c-a negative", "AS.A", 5, 2, 1, 7, E},
     CFormExample{"AS: rule N, a-c positive", "AS.A", 5, 2, 1, 13, 2},
     CFormExample{"AS: rule R with addition", "AS.A", 1, 5, 2, 9, E},
@@ -138,11 +116,8 @@ INSTANTIATE_TEST_SUITE_P(FillRules, CatalogueExample, ::testing::Values(
     CFormExample{"rule Q: 2 does not divide 3", "MD.P", 4, 3, 2, 69, E},
     CFormExample{"rule Q: c divides b", "MD.P", 3, 4, 2, 69, 6},
     CFormExample{"0 divided", "ASMD.A", 0, 3, 2, 15, 0},
-    CFormExample{"0 divided (17)", "ASMD.A", 0, 3, 2, 17, 0},
     CFormExample{"3/2 inexact", "ASMD.A", 0, 3, 2, 16, E},
-    CFormExample{"2/3 inexact", "ASMD.A", 0, 3, 2, 18, E},
     CFormExample{"division by a = 0", "ASMD.A", 0, 3, 2, 19, E},
-    CFormExample{"division by a = 0 (51)", "ASMD.A", 0, 3, 2, 51, E},
     CFormExample{"8/(2-3)", "SD.A", 8, 2, 3, 104, -8},
     CFormExample{"group not allowed", "AM.P", 5, 2, 1, 3, E},
     CFormExample{"overflowing product", "M.P", 65536, 65536, 1, 2, E},
@@ -150,33 +125,21 @@ INSTANTIATE_TEST_SUITE_P(FillRules, CatalogueExample, ::testing::Values(
     CFormExample{"INT_MIN / (-1 / 1)", "ASMD.A", INT_MIN, -1, 1, 16, E},
     CFormExample{"rule Q with INT_MIN and -1", "MD.P", 1, INT_MIN, -1, 69, E}));
 
-TEST(CatalogueExample, OnlyDivisionWithBZeroFillsJustNineteenAndTwentyOne)
+// Which forms of a range a roll fills: division only with b = 0; multiply and divide; subtraction
+// next to addition keeping only non-negative differences, while the mixed forms all fill.
+TEST(CatalogueExample, FillsJustTheFormsItsRulesAllow)
 {
-    const CExpressionCatalogue catalogue = FilledFor(7, 0, 3, "D.A");
-    for (int k = 1; k <= nCatalogueSize; ++k) {
-        if (k == 19 || k == 21)
-            EXPECT_EQ(catalogue.Value(k), 0) << k;
-        else
-            EXPECT_EQ(catalogue.Value(k), E) << k;
+    struct { const char* strKey; int a, b, c, kFirst, kLast; std::set<int> filled; } const kCases[] = {
+        {"D.A", 7, 0, 3, 1, nCatalogueSize, {19, 21}},
+        {"MD.P", 4, 3, 2, 69, 80, {71}},
+        {"AS.A", 5, 2, 1, 3, 14, {3, 4, 5, 6, 13, 14}},
+        {"AS.A", 5, 2, 1, 33, 44, {33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44}},
+    };
+    for (const auto& ex : kCases) {
+        const CExpressionCatalogue catalogue = FilledFor(ex.a, ex.b, ex.c, ex.strKey);
+        for (int k = ex.kFirst; k <= ex.kLast; ++k)
+            EXPECT_EQ(catalogue.Value(k) != E, ex.filled.count(k) == 1) << ex.strKey << " " << k;
     }
-}
-
-TEST(CatalogueExample, MultiplyAndDivideFillsOnlySeventyOneOfItsGroup)
-{
-    const CExpressionCatalogue catalogue = FilledFor(4, 3, 2, "MD.P");
-    for (int k = 69; k <= 80; ++k)
-        EXPECT_EQ(catalogue.Value(k) != E, k == 71) << k;
-}
-
-TEST(CatalogueExample, SubtractionWithAdditionKeepsOnlyNonNegativeDifferences)
-{
-    const CExpressionCatalogue catalogue = FilledFor(5, 2, 1, "AS.A");
-    for (int k = 3; k <= 14; ++k) {
-        const bool bFilled = k == 3 || k == 4 || k == 5 || k == 6 || k == 13 || k == 14;
-        EXPECT_EQ(catalogue.Value(k) != E, bFilled) << k;
-    }
-    for (int k = 33; k <= 44; ++k)
-        EXPECT_NE(catalogue.Value(k), E) << k;
 }
 
 TEST(CatalogueSearch, FirstIndexOfIsTheLowestMatchingIndexAndNeverAnEmptyForm)
@@ -195,7 +158,7 @@ TEST(CatalogueSearch, ResetEmptiesEveryForm)
     CExpressionCatalogue catalogue = FilledFor(2, 3, 4, "ASMD.A");
     catalogue.Reset();
     for (int k = 1; k <= nCatalogueSize; ++k)
-        EXPECT_EQ(catalogue.Value(k), E);
+        ASSERT_EQ(catalogue.Value(k), E) << k;
 }
 
 } // namespace

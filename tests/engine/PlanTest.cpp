@@ -35,27 +35,6 @@ TEST(CataloguePlan, ShowsEveryFormAsWritten)
     }
 }
 
-TEST(CataloguePlan, StepEntriesPutTheInnerResultOnTheBracketedSide)
-{
-    const CCatalogueForm& k30 = *FindCatalogueForm(30);  // (c + b) * a
-    EXPECT_TRUE(k30.bLeftBracketed);
-    EXPECT_EQ(k30.cInner, '+');
-    EXPECT_EQ(k30.cOuter, '*');
-    EXPECT_EQ(k30.StepEntries(), (std::array<int, 4>{2, 1, 3, 0}));
-
-    const CCatalogueForm& k104 = *FindCatalogueForm(104);  // a / (b - c)
-    EXPECT_FALSE(k104.bLeftBracketed);
-    EXPECT_EQ(k104.cInner, '-');
-    EXPECT_EQ(k104.cOuter, '/');
-    EXPECT_EQ(k104.StepEntries(), (std::array<int, 4>{1, 2, 0, 3}));
-    EXPECT_EQ(k104.FirstShownOperator(), '/');
-    EXPECT_EQ(k104.SecondShownOperator(), '-');
-
-    const CCatalogueForm& k90 = *FindCatalogueForm(90);  // (a / b) - c
-    EXPECT_EQ(k90.FirstShownOperator(), '/');
-    EXPECT_EQ(k90.SecondShownOperator(), '-');
-}
-
 // What ShowExpressionSteps does with the four entries: inner step, then outer step.
 CStepResult RunSteps(const CCatalogueForm& form, const int (&nDrawn)[3])
 {

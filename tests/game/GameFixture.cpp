@@ -18,31 +18,14 @@ CModalRouter::~CModalRouter()
     CDialog::SetModalHook({});
 }
 
-void CModalRouter::QueueEnd(int nTemplate, int nResult)
-{
-    Queue(nTemplate, [nResult](CDialog& dlg) { dlg.EndDialog(nResult); });
-}
-
-int CModalRouter::Queued(int nTemplate) const
-{
-    auto it = m_queued.find(nTemplate);
-    return it == m_queued.end() ? 0 : static_cast<int>(it->second.size());
-}
-
-int CModalRouter::Count(int nTemplate) const
-{
-    return static_cast<int>(std::count(m_templates.begin(), m_templates.end(), nTemplate));
-}
-
 void CModalRouter::Run(CDialog& dlg)
 {
     const int nTemplate = dlg.Template().nId;
-    m_templates.push_back(nTemplate);
     if (auto* pMessage = qobject_cast<CMessageDlg*>(&dlg)) {
-        m_messages.push_back({pMessage->m_strText, pMessage->m_strCaption});
+        m_messages << pMessage->m_strText;
         m_log << QStringLiteral("message ") + pMessage->m_strText;
         if (m_onMessage)
-            m_onMessage(m_messages.back());
+            m_onMessage();
         dlg.EndDialog(IDOK);
         return;
     }
@@ -78,11 +61,6 @@ GameTest::GameTest() : m_strOldDir(QDir::currentPath())
 GameTest::~GameTest()
 {
     QDir::setCurrent(m_strOldDir);
-}
-
-void GameTest::OpenWindow()
-{
-    Dlg().Create();
 }
 
 void GameTest::WriteBoard(const QString& strKey, const std::vector<int>& numbers)
@@ -122,10 +100,20 @@ void GameTest::QueueSelectPlayer(const QString& strName)
 
 void GameTest::StartFirstGame(const SetupChoice& choice, const QStringList& names)
 {
+    Dlg().Create();
     QueueSetup(choice);
     for (const QString& strName : names)
         QueueSelectPlayer(strName);
     NewGameCommand(true, false);
+}
+
+void GameTest::StartRolledGame(bool bSounds)
+{
+    SetupChoice choice;
+    choice.bSounds = bSounds;
+    StartFirstGame(choice, {QStringLiteral("Ann")});
+    m_prompts.ClearRecord();  // "Add new player?"
+    FinishRoll();
 }
 
 void GameTest::NewGameCommand(bool bNewPlayers, bool bInProgress)
@@ -153,13 +141,12 @@ void GameTest::FinishRoll()
 
 std::vector<MoveChoice> GameTest::PossibleMoves()
 {
-    std::vector<char> operators;
     const CBoardWnd& board = Board();
-    for (auto [bAllowed, cOperator] : {std::pair{board.m_bAdd, '+'}, std::pair{board.m_bSubtract, '-'},
-                                       std::pair{board.m_bMultiply, '*'},
-                                       std::pair{board.m_bDivide, '/'}}) {
-        if (bAllowed)
-            operators.push_back(cOperator);
+    const bool bAllowed[] = {board.m_bAdd, board.m_bSubtract, board.m_bMultiply, board.m_bDivide};
+    std::vector<char> operators;
+    for (int i = 0; i < 4; ++i) {
+        if (bAllowed[i])
+            operators.push_back("+-*/"[i]);
     }
     const int* pDrawn = Dlg().m_nDrawn;
     std::vector<MoveChoice> moves;
@@ -226,6 +213,12 @@ void GameTest::ClickPiece(int nPlace)
     pPiece->click();
 }
 
+void GameTest::TakeHint(int nButton)
+{
+    m_modals.Queue(135, [nButton](CDialog& dlg) { dlg.ClickDlgItem(nButton); });
+    Dlg().OnHint();
+}
+
 int GameTest::TakenNeighbours(int nPlace) const
 {
     const CBoardModel& model = m_app.m_gameDlg.Board()->Model();
@@ -233,26 +226,17 @@ int GameTest::TakenNeighbours(int nPlace) const
                                       nPlace % CBoardModel::nColumns);
 }
 
-int GameTest::PiecesLeft() const
-{
-    const CBoardModel& model = m_app.m_gameDlg.Board()->Model();
-    int nLeft = 0;
-    for (int nPlace = 0; nPlace < CBoardModel::nPlaces; ++nPlace)
-        nLeft += model.IsOnBoard(nPlace) ? 1 : 0;
-    return nLeft;
-}
-
 std::unique_ptr<CPlayer> GameTest::LoadPlayer(const QString& strName) const
 {
     QList<CPlayerEntry> entries;
-    CPlayerIndex::Read(PlayersFolder(), entries);
+    CPlayerIndex::Read(m_home.filePath(QStringLiteral("players/")), entries);
     for (const CPlayerEntry& entry : entries) {
         if (entry.m_strName != strName)
             continue;
         auto pPlayer = std::make_unique<CPlayer>();
         pPlayer->m_strName = entry.m_strName;
         pPlayer->m_strFileName = entry.m_strFileName;
-        if (pPlayer->Load(PlayersFolder()))
+        if (pPlayer->Load(m_home.filePath(QStringLiteral("players/"))))
             return pPlayer;
     }
     return nullptr;

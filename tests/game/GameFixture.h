@@ -20,17 +20,12 @@
 #include <optional>
 #include <vector>
 
-// Every modal dialog of a game, run without an event loop and answered by its template: the
-// start-up picture and the game's message boxes are closed with OK (and recorded), the others
-// take the next action queued for their template, or end with Cancel when none is left.
-// Every dialog and every prompt goes into one log, in the order they appeared.
+// Runs every modal dialog without an event loop: the start-up picture and the game's message
+// boxes are closed with OK, the others take the next action queued for their template, or
+// Cancel when none is left. Every dialog and prompt goes into one log, in order.
 class CModalRouter {
 public:
     using Action = std::function<void(CDialog&)>;
-    struct Message {
-        QString strText;
-        QString strCaption;
-    };
 
     CModalRouter();
     ~CModalRouter();
@@ -38,19 +33,19 @@ public:
     CModalRouter& operator=(const CModalRouter&) = delete;
 
     void Queue(int nTemplate, Action action) { m_queued[nTemplate].push_back(std::move(action)); }
-    void QueueEnd(int nTemplate, int nResult);
-    int Queued(int nTemplate) const;
-    int Count(int nTemplate) const;
+    int Count(int nTemplate) const
+    {
+        return static_cast<int>(m_log.count(QStringLiteral("dialog %1").arg(nTemplate)));
+    }
 
-    std::vector<Message> m_messages;  // the game's own message boxes (template 136)
-    QStringList m_log;                // "dialog <id>", "prompt <text>", "message <text>"
-    std::function<void(const Message&)> m_onMessage;  // runs while a message box is open
+    QStringList m_messages;            // the texts of the game's own message boxes
+    QStringList m_log;                 // "dialog <id>", "prompt <text>", "message <text>"
+    std::function<void()> m_onMessage;  // runs while a message box is open
 
 private:
     void Run(CDialog& dlg);
 
     std::map<int, std::deque<Action>> m_queued;
-    std::vector<int> m_templates;
 };
 
 // What the setup dialog is given for the next game.
@@ -98,22 +93,20 @@ protected:
 
     CGameDlg& Dlg() { return m_app.m_gameDlg; }
     CBoardWnd& Board() { return *Dlg().Board(); }
-    QString PlayersFolder() const { return m_home.path() + QStringLiteral("/players/"); }
 
-    // Builds the game window (the start-up picture is its first dialog).
-    void OpenWindow();
     // Replaces a board file of the game folder: one line per place, numbers in place order.
     void WriteBoard(const QString& strKey, const std::vector<int>& numbers);
 
     void QueueSetup(const SetupChoice& choice);
     // The player selection: types the name and confirms it (a new name is added).
     void QueueSelectPlayer(const QString& strName);
-    // The first game as the first paint starts it: setup dialog, then a selection per human.
+    // Opens the window and starts the first game: setup dialog, then a selection per human.
     void StartFirstGame(const SetupChoice& choice, const QStringList& names);
+    // A Quick one-player game for Ann, its first roll over.
+    void StartRolledGame(bool bSounds = false);
     // Runs the commands the way the end of a game and the menu do.
     void NewGameCommand(bool bNewPlayers, bool bInProgress = true);
 
-    // Ticks the game window's timer until the roll has ended.
     void FinishRoll();
     // The 15 draws a roll started from nSeed would make on the board as it stands.
     std::vector<DrawnRoll> SimulateRoll(unsigned nSeed) const;
@@ -123,15 +116,13 @@ protected:
     void RollFrom(unsigned nSeed);
     // Every row over the drawn numbers that reaches a piece on the board, best points first.
     std::vector<MoveChoice> PossibleMoves();
-    // Fills the row through its handlers as a player would click it.
     void EnterRow(const RowChoice& row);
-    // A user's click on the piece at nPlace.
     void ClickPiece(int nPlace);
-    // Taken places around nPlace, counted from the board model.
+    // Opens the hint dialog and clicks nButton in it.
+    void TakeHint(int nButton);
     int TakenNeighbours(int nPlace) const;
-    int PiecesLeft() const;
 
-    // The player file of a registered player, read back from disk.
+    // Read back from disk.
     std::unique_ptr<CPlayer> LoadPlayer(const QString& strName) const;
 
     QString m_strOldDir;

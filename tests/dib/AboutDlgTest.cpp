@@ -17,16 +17,7 @@ namespace {
 const QString kShippedPicture = QStringLiteral(ZORBLY_SOURCE_DIR "/data/zorb.bmp");
 const QString kShippedText = QStringLiteral(ZORBLY_SOURCE_DIR "/data/zorb.dat");
 
-struct ShownTexts {
-    QString strPlatform, strYear, strVersion;
-    bool operator==(const ShownTexts&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const ShownTexts& t)
-{
-    return os << '"' << t.strPlatform.toStdString() << "\" \"" << t.strYear.toStdString() << "\" \""
-              << t.strVersion.toStdString() << '"';
-}
+using ShownTexts = QStringList;  // platform, year, version
 
 // Runs the box as the program does and reads what its three text controls show.
 ShownTexts RunAndReadTexts(CAboutDlg& dlg)
@@ -34,21 +25,12 @@ ShownTexts RunAndReadTexts(CAboutDlg& dlg)
     ShownTexts shown;
     CModalScript script;
     script.Then([&](CDialog& d) {
-        shown = {d.GetDlgItemText(CAboutDlg::kPlatformId), d.GetDlgItemText(CAboutDlg::kYearId),
-                 d.GetDlgItemText(CAboutDlg::kVersionId)};
+        for (int nId : {CAboutDlg::kPlatformId, CAboutDlg::kYearId, CAboutDlg::kVersionId})
+            shown << d.GetDlgItemText(nId);
         d.EndDialog(IDOK);
     });
     dlg.DoModal();
     return shown;
-}
-
-QString WriteAboutText(const QTemporaryDir& dir, const QByteArray& bytes)
-{
-    const QString strPath = dir.filePath(QStringLiteral("zorb.dat"));
-    QFile file(strPath);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return strPath;
 }
 
 // Catches lines read in the wrong order or a missing line taken from the defaults.
@@ -69,7 +51,10 @@ TEST(AboutDlgTest, AboutTextLinesFillPlatformYearAndVersionAndMissingLinesAreEmp
     for (const Case& c : cases) {
         CFakePrompts prompts;
         CAboutDlg dlg;
-        const QString strData = WriteAboutText(dir, c.file);
+        const QString strData = dir.filePath(QStringLiteral("zorb.dat"));
+        QFile file(strData);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.file) == c.file.size());
+        file.close();
         ASSERT_TRUE(dlg.SetData(&kShippedPicture, &strData, false));
         EXPECT_TRUE(prompts.Texts().isEmpty());
         EXPECT_EQ(RunAndReadTexts(dlg), c.expected) << c.file.toStdString();
@@ -88,31 +73,26 @@ TEST(AboutDlgTest, MissingAboutTextIsReportedAndTheDefaultsShown)
     EXPECT_EQ(RunAndReadTexts(dlg), (ShownTexts{"Microsoft Windows", "1998", "1.0"}));
 }
 
-// Catches a caller's missing path going unreported.
-TEST(AboutDlgTest, AbsentPathsAreEachReported)
+// Catches a caller's missing path going unreported, and the box going on to be shown (and its
+// text read) after its picture file was not found.
+TEST(AboutDlgTest, AbsentPathsAndAMissingPictureAreReported)
 {
     CFakePrompts prompts;
-    CAboutDlg dlg;
-    ASSERT_TRUE(dlg.SetData(nullptr, nullptr, false));
+    CAboutDlg absent;
+    ASSERT_TRUE(absent.SetData(nullptr, nullptr, false));
+    CAboutDlg missing;
+    const QString strImage = QStringLiteral("no/such/zorb.bmp");
+    EXPECT_FALSE(missing.SetData(&strImage, &kShippedText, true));
     EXPECT_EQ(prompts.Texts(),
               (QStringList{QStringLiteral("No image path given!\nThis could only be caused by human error."),
-                           QStringLiteral("No data path given!\nThis could only be caused by human error.")}));
-    EXPECT_FALSE(dlg.Picture().HasPicture());
+                           QStringLiteral("No data path given!\nThis could only be caused by human error."),
+                           QStringLiteral("no/such/zorb.bmp was not found.")}));
+    EXPECT_FALSE(absent.Picture().HasPicture());
+    EXPECT_EQ(missing.m_strPlatform, QStringLiteral("Microsoft Windows"));
 }
 
-// Catches the box going on to be shown (and its text read) after its picture file was not found.
-TEST(AboutDlgTest, MissingPictureFileIsReportedAndTheBoxGivenUp)
-{
-    CFakePrompts prompts;
-    CAboutDlg dlg;
-    const QString strImage = QStringLiteral("no/such/zorb.bmp");
-    EXPECT_FALSE(dlg.SetData(&strImage, &kShippedText, true));
-    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral("no/such/zorb.bmp was not found.")});
-    EXPECT_EQ(dlg.m_strPlatform, QStringLiteral("Microsoft Windows"));
-}
-
-// Catches the shipped picture and text not reaching the box: the picture fills control 1036 at
-// its natural size and the three lines show.
+// Catches the shipped picture and text not reaching the box, or the box opening behind the game:
+// the picture fills control 1036 at its natural size and the three lines show.
 TEST(AboutDlgTest, ShippedPictureFillsThePictureControlAndShippedTextShows)
 {
     CFakePrompts prompts;
@@ -120,6 +100,7 @@ TEST(AboutDlgTest, ShippedPictureFillsThePictureControlAndShippedTextShows)
     ASSERT_TRUE(dlg.SetData(&kShippedPicture, &kShippedText, false));
     EXPECT_TRUE(prompts.Texts().isEmpty());
     EXPECT_EQ(RunAndReadTexts(dlg), (ShownTexts{"Linux (Qt 6)", "2026", "1.0"}));
+    EXPECT_TRUE(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
 
     QWidget* pControl = dlg.GetDlgItem(CAboutDlg::kPictureId);
     ASSERT_EQ(pControl, &dlg.Picture());
@@ -160,22 +141,12 @@ TEST(AboutDlgTest, WavePlaysAsTheBoxOpensOnlyWithSoundsOnAndAWaveName)
             d.EndDialog(IDOK);
         });
         dlg.DoModal();
-        const std::vector<CFakeSoundPlayer::Call> expected =
-            c.bPlays ? std::vector<CFakeSoundPlayer::Call>{{QStringLiteral("data/zorb.wav"), false}}
-                     : std::vector<CFakeSoundPlayer::Call>{};
+        std::vector<CFakeSoundPlayer::Call> expected;
+        if (c.bPlays)
+            expected.push_back({QStringLiteral("data/zorb.wav"), false});
         EXPECT_EQ(callsWhileOpen, expected) << c.bSound << " " << c.strWave.toStdString();
         EXPECT_EQ(sound.Calls(), expected);
     }
-}
-
-// Catches the box opening behind the game window it is shown over.
-TEST(AboutDlgTest, BoxStaysOnTop)
-{
-    CFakePrompts prompts;
-    CAboutDlg dlg;
-    ASSERT_TRUE(dlg.SetData(&kShippedPicture, &kShippedText, false));
-    RunAndReadTexts(dlg);
-    EXPECT_TRUE(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 }  // namespace

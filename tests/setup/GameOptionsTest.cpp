@@ -20,29 +20,17 @@ struct SignCase {
 };
 
 const OpsCase kOps[] = {
-    {false, false, false, false, "", ""},
-    {true, false, false, false, "A", "+"},
-    {false, true, false, false, "S", "-"},
-    {false, false, true, false, "M", "*"},
-    {false, false, false, true, "D", "/"},
-    {true, true, false, false, "AS", "+-"},
-    {true, false, true, false, "AM", "+*"},
-    {true, false, false, true, "AD", "+/"},
-    {false, true, true, false, "SM", "-*"},
-    {false, true, false, true, "SD", "-/"},
-    {false, false, true, true, "MD", "*/"},
-    {true, true, true, false, "ASM", "+-*"},
-    {true, true, false, true, "ASD", "+-/"},
-    {true, false, true, true, "AMD", "+*/"},
-    {false, true, true, true, "SMD", "-*/"},
-    {true, true, true, true, "ASMD", "+-*/"},
+    {false, false, false, false, "", ""},   {true, false, false, false, "A", "+"},
+    {false, true, false, false, "S", "-"},  {false, false, true, false, "M", "*"},
+    {false, false, false, true, "D", "/"},  {true, true, false, false, "AS", "+-"},
+    {true, false, true, false, "AM", "+*"}, {true, false, false, true, "AD", "+/"},
+    {false, true, true, false, "SM", "-*"}, {false, true, false, true, "SD", "-/"},
+    {false, false, true, true, "MD", "*/"}, {true, true, true, false, "ASM", "+-*"},
+    {true, true, false, true, "ASD", "+-/"}, {true, false, true, true, "AMD", "+*/"},
+    {false, true, true, true, "SMD", "-*/"}, {true, true, true, true, "ASMD", "+-*/"},
 };
 
-const SignCase kSigns[] = {
-    {0, 'P', "only positive"},
-    {1, 'N', "only negative"},
-    {2, 'A', "both positive and negative"},
-};
+const SignCase kSigns[] = {{0, 'P', "only positive"}, {1, 'N', "only negative"}, {2, 'A', "both positive and negative"}};
 
 class EveryCombination : public ::testing::TestWithParam<std::tuple<OpsCase, SignCase>> {};
 
@@ -73,18 +61,6 @@ TEST_P(EveryCombination, GivesItsBoardKeyAndTexts)
 INSTANTIATE_TEST_SUITE_P(Table, EveryCombination,
                          ::testing::Combine(::testing::ValuesIn(kOps), ::testing::ValuesIn(kSigns)));
 
-TEST(GameDescription, QuickGameWithAdditionAndMultiplication)
-{
-    GameOptions options;
-    options.nPieces = 10;
-    options.bSubtract = false;
-    options.bDivide = false;
-    options.nSignMode = 0;
-    EXPECT_EQ(options.BoardKey(), QStringLiteral("AM.P"));
-    EXPECT_EQ(options.Description(),
-              QStringLiteral("A 10 piece game with +* operators and only positive numbers allowed."));
-}
-
 TEST(GameOptionsDefaults, AreTheFirstGamesSettings)
 {
     const GameOptions options;
@@ -96,29 +72,25 @@ TEST(GameOptionsDefaults, AreTheFirstGamesSettings)
     EXPECT_TRUE(options.bShowQuickInstructions);
 }
 
-TEST(SizeChoice, MapsToPieceCountsBothWays)
+// Sizes map to piece counts both ways; a count the dialog cannot show, or no size chosen, falls
+// back to the default Medium game.
+TEST(SizeChoice, MapsToPieceCountsBothWaysAndUnknownValuesFallBackToMedium)
 {
     const int nPieces[] = {10, 16, 26, 32};
     for (int nSize = 0; nSize < 4; ++nSize) {
         EXPECT_EQ(PiecesFromSizeChoice(nSize), nPieces[nSize]) << nSize;
         EXPECT_EQ(SizeChoiceFromPieces(nPieces[nSize]), nSize) << nSize;
     }
+    for (int nBad : {-1, 4, 99})
+        EXPECT_EQ(PiecesFromSizeChoice(nBad), 26) << nBad;
+    for (int nBad : {0, 11, 35, -10})
+        EXPECT_EQ(SizeChoiceFromPieces(nBad), 2) << nBad;
 }
 
-// A count the dialog cannot show, or no size chosen, falls back to the default Medium game.
-TEST(SizeChoice, UnknownValuesFallBackToMedium)
-{
-    for (int nSize : {-1, 4, 99})
-        EXPECT_EQ(PiecesFromSizeChoice(nSize), 26) << nSize;
-    for (int nPieces : {0, 11, 35, -10})
-        EXPECT_EQ(SizeChoiceFromPieces(nPieces), 2) << nPieces;
-}
-
-TEST(PlaceholderName, IsNameOrEmpty)
+TEST(PlaceholderName, IsExactlyNameOrEmpty)
 {
     EXPECT_TRUE(IsPlaceholderName(QString()));
     EXPECT_TRUE(IsPlaceholderName(QStringLiteral("Name")));
-    EXPECT_FALSE(IsPlaceholderName(QStringLiteral("name")));
-    EXPECT_FALSE(IsPlaceholderName(QStringLiteral("Names")));
-    EXPECT_FALSE(IsPlaceholderName(QStringLiteral(" ")));
+    for (const char* sz : {"name", "Names", " "})
+        EXPECT_FALSE(IsPlaceholderName(QString::fromLatin1(sz))) << sz;
 }

@@ -1,6 +1,5 @@
 #include "HintDlg.h"
 #include "ModalScript.h"
-#include "Resources.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -36,32 +35,21 @@ INSTANTIATE_TEST_SUITE_P(
         HintCase{"EnterPressesCancel", [](CDialog& d) { d.PressEnter(); }, IDCANCEL}),
     [](const ::testing::TestParamInfo<HintCase>& tpi) { return std::string(tpi.param.szName); });
 
-TEST(HintDialog, ShowsTheTwoHintsWithTheirCosts)
-{
-    const DialogTemplate& tmpl = GetDialogTemplate(135);
-    EXPECT_EQ(tmpl.strCaption, QStringLiteral("Types of Hints"));
-    CHintDlg dlg;
-    dlg.Create();
-    EXPECT_EQ(dlg.GetDlgItemText(1040), QStringLiteral("Optimal"));
-    EXPECT_EQ(dlg.GetDlgItemText(3), QStringLiteral("Operators"));
-    EXPECT_EQ(dlg.GetDlgItemText(IDCANCEL), QStringLiteral("Cancel"));
-    QStringList texts;
-    for (const QLabel* pLabel : dlg.findChildren<QLabel*>())
-        texts << pLabel->text();
-    EXPECT_TRUE(texts.contains(QStringLiteral(
-        "Indicates the value of the best gamepiece to select.  Cost: 3 points.")));
-    EXPECT_TRUE(texts.contains(QStringLiteral(
-        "Gives the operators needed to obtain the best gamepiece.  Cost: 1 point.")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Exit without taking a hint.")));
-}
-
-TEST(HintDialog, OpensCentredOnItsOwner)
+// The player must see each hint's cost before paying it, and the box opens over the game.
+TEST(HintDialog, ShowsTheHintsWithTheirCostsCentredOnItsOwner)
 {
     QWidget owner;
     owner.setGeometry(100, 80, 700, 500);
     CHintDlg dlg(&owner);
     dlg.Create();
-    const QPoint ptCentre = dlg.geometry().center();
-    EXPECT_NEAR(ptCentre.x(), owner.frameGeometry().center().x(), 1);
-    EXPECT_NEAR(ptCentre.y(), owner.frameGeometry().center().y(), 1);
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Types of Hints"));
+    QStringList texts;
+    for (const QLabel* pLabel : dlg.findChildren<QLabel*>())
+        texts << pLabel->text();
+    for (const char* sz : {"Indicates the value of the best gamepiece to select.  Cost: 3 points.",
+                           "Gives the operators needed to obtain the best gamepiece.  Cost: 1 point.",
+                           "Exit without taking a hint."})
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(sz))) << sz;
+    EXPECT_NEAR(dlg.geometry().center().x(), owner.frameGeometry().center().x(), 1);
+    EXPECT_NEAR(dlg.geometry().center().y(), owner.frameGeometry().center().y(), 1);
 }

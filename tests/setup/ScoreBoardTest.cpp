@@ -54,18 +54,15 @@ TEST_F(ScoreCount, CountsDownBelowZeroWithTheDownSound)
     EXPECT_EQ(m_panel.GetDlgItemText(kScoreControl), QStringLiteral("-2"));
 }
 
-TEST_F(ScoreCount, SilentCountStillShowsTheFinalValue)
+// A silent count still shows the final value; an unchanged score counts nothing.
+TEST_F(ScoreCount, SilentOrUnchangedScoresPlayNothing)
 {
     m_board.ShowScore(0, 3, false, &m_panel, kScoreControl);
-    EXPECT_TRUE(m_player.Calls().empty());
     EXPECT_EQ(m_panel.GetDlgItemText(kScoreControl), QStringLiteral("3"));
-}
-
-TEST_F(ScoreCount, AnUnchangedScoreCountsNothing)
-{
-    m_board.ShowScore(0, 2, false, &m_panel, kScoreControl);
     m_panel.SetDlgItemText(kScoreControl, QStringLiteral("x"));
-    m_board.ShowScore(0, 2, true, &m_panel, kScoreControl);
+    m_board.ShowScore(0, 3, true, &m_panel, kScoreControl);
+    m_board.ShowScore(7, 3, true, &m_panel, kScoreControl);  // no such player
+    m_board.ShowScore(-1, 3, true, &m_panel, kScoreControl);
     EXPECT_TRUE(m_player.Calls().empty());
     EXPECT_EQ(m_panel.GetDlgItemText(kScoreControl), QStringLiteral("x"));
 }
@@ -83,12 +80,4 @@ TEST_F(ScoreCount, PlayersCountApartAndResetStartsFromZero)
     EXPECT_EQ(m_board.Shown(1), 0);
     m_board.ShowScore(0, 1, true, &m_panel, kScoreControl);
     EXPECT_EQ(m_player.Calls(), std::vector<CFakeSoundPlayer::Call>{kUp});
-}
-
-TEST_F(ScoreCount, AnUnknownPlayerIsIgnored)
-{
-    m_board.ShowScore(7, 3, true, &m_panel, kScoreControl);
-    m_board.ShowScore(-1, 3, true, &m_panel, kScoreControl);
-    EXPECT_TRUE(m_player.Calls().empty());
-    EXPECT_EQ(m_panel.GetDlgItemText(kScoreControl), QStringLiteral("0"));
 }

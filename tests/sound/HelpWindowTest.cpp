@@ -76,21 +76,17 @@ TEST_F(HelpWindowInFolder, ClosesWithItsOwnerAndOpensAgainLater)
     EXPECT_NE(CHelpWindow::Open(nullptr, CHelpWindow::kContents), nullptr);
 }
 
-TEST(HelpCall, GoesToTheInstalledViewerWithoutOpeningAWindow)
+TEST(HelpAndTextCalls, GoToTheInstalledViewersWithoutOpeningAWindow)
 {
     CFakeHelp fake;
+    CFakeTextViewer viewer;
+    CTextViewer::Open(QStringLiteral("players/stats.txt"));
+    EXPECT_EQ(viewer.Files(), QStringList{QStringLiteral("players/stats.txt")});
     QWidget owner;
     CHelpWindow::Show(&owner, CHelpWindow::kQuickInstructions);
     CHelpWindow::Show(nullptr, CHelpWindow::kContents);
     EXPECT_EQ(fake.Calls(), (std::vector<CFakeHelp::Call>{{&owner, 1}, {nullptr, 0}}));
     EXPECT_EQ(CHelpWindow::Existing(), nullptr);
-}
-
-TEST(TextViewerCall, GoesToTheInstalledViewer)
-{
-    CFakeTextViewer fake;
-    CTextViewer::Open(QStringLiteral("players/stats.txt"));
-    EXPECT_EQ(fake.Files(), QStringList{QStringLiteral("players/stats.txt")});
 }
 
 } // namespace

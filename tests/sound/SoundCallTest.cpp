@@ -52,18 +52,4 @@ TEST(SoundHold, LastsUntilTheOutermostHoldEnds)
     EXPECT_FALSE(CSound::IsHolding());
 }
 
-TEST(FakeSoundPlayer, HoldsTheGameOnlyWhileAPlayAndWaitRuns)
-{
-    CFakeSoundPlayer fake;
-    std::vector<bool> heldDuringWait;
-    fake.SetDuringWait([&](const CFakeSoundPlayer::Call&) { heldDuringWait.push_back(CSound::IsHolding()); });
-
-    sndPlaySound(QStringLiteral("data/no.wav"), SND_ASYNC);
-    sndPlaySound(QStringLiteral("data/up.wav"), SND_SYNC);
-    EXPECT_FALSE(CSound::IsHolding());
-
-    EXPECT_EQ(heldDuringWait, std::vector<bool>{true});
-    EXPECT_EQ(fake.Files(), (QStringList{"data/no.wav", "data/up.wav"}));
-}
-
 } // namespace

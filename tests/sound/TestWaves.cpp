@@ -71,35 +71,14 @@ int WaveHeader::LengthMs() const
 WaveHeader ReadWaveHeader(const QByteArray& bytes)
 {
     WaveHeader header;
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    if (bytes.size() < 44 || !bytes.startsWith("RIFF") || bytes.mid(8, 8) != "WAVEfmt " || bytes.mid(36, 4) != "data")
         return header;
-    if (At(bytes, 4, 4) != static_cast<quint32>(bytes.size() - 8))
-        return header;
-    bool bFormat = false;
-    for (qsizetype nAt = 12; nAt + 8 <= bytes.size();) {
-        const QByteArray id = bytes.mid(nAt, 4);
-        const qsizetype nSize = At(bytes, nAt + 4, 4);
-        const qsizetype nBody = nAt + 8;
-        if (nBody + nSize > bytes.size())
-            return header;
-        if (id == "fmt " && nSize >= 16) {
-            header.nFormat = static_cast<int>(At(bytes, nBody, 2));
-            header.nChannels = static_cast<int>(At(bytes, nBody + 2, 2));
-            header.nRate = static_cast<int>(At(bytes, nBody + 4, 4));
-            header.nBits = static_cast<int>(At(bytes, nBody + 14, 2));
-            bFormat = true;
-        } else if (id == "data") {
-            header.nDataBytes = static_cast<int>(nSize);
-            header.bValid = bFormat && nBody + nSize == bytes.size();
-            return header;
-        }
-        nAt = nBody + nSize + (nSize & 1);
-    }
+    header.nFormat = static_cast<int>(At(bytes, 20, 2));
+    header.nChannels = static_cast<int>(At(bytes, 22, 2));
+    header.nRate = static_cast<int>(At(bytes, 24, 4));
+    header.nBits = static_cast<int>(At(bytes, 34, 2));
+    header.nDataBytes = static_cast<int>(At(bytes, 40, 4));
+    header.bValid = At(bytes, 4, 4) == static_cast<quint32>(bytes.size() - 8) && At(bytes, 16, 4) == 16
+        && header.nDataBytes == bytes.size() - 44;
     return header;
-}
-
-std::string StemOf(const char* pszFileName)
-{
-    const std::string strName(pszFileName);
-    return strName.substr(0, strName.find('.'));
 }

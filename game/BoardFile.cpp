@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <fstream>
+#include <limits>
 
 namespace {
 
@@ -34,12 +35,19 @@ std::optional<CBoardFile::CPlaces> CBoardFile::LoadFile(const std::string& strPa
     if (!file)
         return std::nullopt;
     CPlaces places;
-    std::string strLine;
-    // Only the first 35 lines matter; the rest of the file is never read.
+    // Only the first 35 lines matter; the rest of the file is never read. A line is read up to
+    // one character past the longest used (and its CR), and the rest of it skipped unread.
+    char line[nLongestLine + 3];
     for (auto& place : places) {
-        if (!std::getline(file, strLine))
+        file.getline(line, sizeof line);
+        if (file.eof() && file.gcount() == 0)
             break;
-        place = ParseLine(strLine);
+        if (file.fail() && !file.eof()) {
+            file.clear();
+            file.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            continue;  // too long: not used
+        }
+        place = ParseLine(line);
     }
     return places;
 }
@@ -59,6 +67,9 @@ CBoardFile::CPlaces CBoardFile::Parse(std::string_view strText)
 
 std::optional<CBoardPiece> CBoardFile::ParseLine(std::string_view strLine)
 {
+    const bool bCrLf = !strLine.empty() && strLine.back() == '\r';
+    if (strLine.size() - (bCrLf ? 1 : 0) > nLongestLine)
+        return std::nullopt;
     const std::string_view strUsed = Trimmed(strLine);
     const auto p = strUsed.find(',');
     if (p == std::string_view::npos)

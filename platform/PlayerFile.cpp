@@ -1,21 +1,51 @@
 #include "PlayerFile.h"
 
+#include <QBuffer>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QStringDecoder>
+#include <unistd.h>
 
 namespace {
 
-// Files written by the original program hold single-byte text; a line that is not valid UTF-8 is
-// taken as Latin-1 so that such names still read as letters.
+// Older player files hold single-byte text in the Windows code page; a line
+// that is not valid UTF-8 is taken as that, so such names still read as letters.
 QString DecodeLine(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString strText = utf8.decode(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
+    if (!utf8.hasError())
+        return strText;
+    // Windows-1252 is Latin-1 but for 0x80-0x9F, which hold letters and punctuation; the five
+    // bytes it leaves undefined stay as their control characters.
+    static constexpr char16_t kHighBlock[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    strText.resize(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        strText[i] = QChar(c >= 0x80 && c < 0xA0 ? kHighBlock[c - 0x80] : c);
+    }
     return strText;
 }
 
+// The name pattern of QSaveFile's temporary files: the target's name and six more characters.
+const QRegularExpression& LeftoverPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    return pattern;
+}
+
+constexpr qint64 kLeftoverAgeSeconds = 60;
+
 }  // namespace
+
+CPlayerFile::CPlayerFile() = default;
 
 CPlayerFile::~CPlayerFile()
 {
@@ -36,7 +66,19 @@ bool CPlayerFile::Open(const QString& strPath, Mode mode)
     auto pFile = std::make_unique<QSaveFile>(strPath);
     if (!pFile->open(QIODevice::WriteOnly))
         return false;
+    m_pSaveFile = pFile.get();
     m_pWriter = std::move(pFile);
+    return true;
+}
+
+bool CPlayerFile::OpenBuffer(QByteArray* pBytes, Mode mode)
+{
+    Close();
+    m_bWriteError = false;
+    auto pBuffer = std::make_unique<QBuffer>(pBytes);
+    if (!pBuffer->open(mode == modeRead ? QIODevice::ReadOnly : QIODevice::WriteOnly))
+        return false;
+    (mode == modeRead ? m_pReader : m_pWriter) = std::move(pBuffer);
     return true;
 }
 
@@ -86,7 +128,6 @@ bool CPlayerFile::WriteBytes(const QByteArray& bytes)
         return false;
     if (m_pWriter->write(bytes) != bytes.size()) {
         m_bWriteError = true;
-        m_pWriter->cancelWriting();
         return false;
     }
     return true;
@@ -100,10 +141,35 @@ bool CPlayerFile::Close()
     }
     if (!m_pWriter)
         return true;
-    bool bCommitted = !m_bWriteError && m_pWriter->commit();
-    if (!bCommitted)
-        m_pWriter->cancelWriting();
+    const bool bDone = m_pSaveFile ? CommitSaveFile() : !m_bWriteError;
     m_pWriter.reset();
-    m_bWriteError = m_bWriteError || !bCommitted;
-    return bCommitted;
+    m_pSaveFile = nullptr;
+    m_bWriteError = m_bWriteError || !bDone;
+    return bDone;
+}
+
+// QSaveFile::commit renames the file into place even when the last write, made inside it, failed
+// (a full disk): so every byte is flushed and synced, and checked, before the rename.
+bool CPlayerFile::CommitSaveFile()
+{
+    const bool bWritten = !m_bWriteError && m_pSaveFile->flush()
+        && m_pSaveFile->error() == QFileDevice::NoError && ::fsync(m_pSaveFile->handle()) == 0;
+    if (!bWritten) {
+        m_pSaveFile->cancelWriting();  // the temporary file goes with the QSaveFile
+        return false;
+    }
+    return m_pSaveFile->commit();
+}
+
+void CPlayerFile::RemoveLeftovers(const QString& strFolder)
+{
+    const QDir folder(strFolder);
+    const QDateTime dtOld = QDateTime::currentDateTimeUtc().addSecs(-kLeftoverAgeSeconds);
+    const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& info : files) {
+        const QRegularExpressionMatch match = LeftoverPattern().match(info.fileName());
+        if (match.hasMatch() && folder.exists(match.captured(1))
+            && info.lastModified().toUTC() < dtOld)
+            QFile::remove(info.filePath());
+    }
 }

@@ -27,8 +27,7 @@ bool CDeletePlayersDlg::OnInitDialog()
     QStringList except;
     for (const CPlayerEntry& entry : CurrentPlayers())
         except << entry.m_strFileName;
-    for (const CPlayerEntry& entry : CPlayerIndex::List(PlayersFolder(), this, except))
-        m_pList->AddPlayer(entry.m_strName, entry.m_strFileName);
+    m_pList->SetPlayers(CPlayerIndex::List(PlayersFolder(), this, except));
     return true;
 }
 

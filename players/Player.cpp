@@ -1,6 +1,7 @@
 #include "Player.h"
 
 #include "Clock.h"
+#include "FolderLock.h"
 #include "PlayerFile.h"
 #include "PlayerIndex.h"
 #include "Prompts.h"
@@ -35,14 +36,64 @@ bool CPlayer::Load(const QString& strFolder)
     // The file's own name line is not trusted: the file is saved back where it was read from,
     // never over another player's file.
     file.ReadLine(strLine);
+    ReadRecords(file, m_records);
+    m_synced = RecordTexts(m_records);
+    return true;
+}
 
+void CPlayer::ReadRecords(CPlayerFile& file, Records& records)
+{
+    QString strLine;
     while (file.ReadLine(strLine)) {
         if (strLine != kStartBlock)
             continue;
         auto pRecord = std::make_unique<CGameStats>();
         if (pRecord->Read(&file))
-            m_records.push_back(std::move(pRecord));
+            records.push_back(std::move(pRecord));
     }
+}
+
+QList<QByteArray> CPlayer::RecordTexts(const Records& records)
+{
+    QList<QByteArray> texts;
+    for (const auto& pRecord : records) {
+        QByteArray bytes;
+        CPlayerFile buffer;
+        buffer.OpenBuffer(&bytes, CPlayerFile::modeWrite);
+        pRecord->Write(&buffer);
+        buffer.Close();
+        texts.append(bytes);
+    }
+    return texts;
+}
+
+bool CPlayer::MergeWithDisk(const QString& strPath)
+{
+    CPlayerFile file;
+    if (!file.Open(strPath, CPlayerFile::modeRead))
+        return !QFileInfo::exists(strPath);  // a file deleted meanwhile is written anew, whole
+    QString strLine;
+    file.ReadLine(strLine);
+    file.ReadLine(strLine);
+    Records onDisk;
+    ReadRecords(file, onDisk);
+
+    // What another game changed since this one last read or wrote the file: the records it
+    // added, and those it deleted.
+    QList<QByteArray> deletedThere = m_synced;
+    const QList<QByteArray> diskTexts = RecordTexts(onDisk);
+    Records addedThere;
+    for (std::size_t i = 0; i < onDisk.size(); ++i) {
+        if (!deletedThere.removeOne(diskTexts[i]))
+            addedThere.push_back(std::move(onDisk[i]));
+    }
+    const QList<QByteArray> ownTexts = RecordTexts(m_records);
+    for (std::size_t i = m_records.size(); i-- > 0;) {
+        if (m_records[i].get() != m_pCurrentStats && deletedThere.removeOne(ownTexts[i]))
+            m_records.erase(m_records.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    for (auto& pRecord : addedThere)
+        m_records.push_back(std::move(pRecord));
     return true;
 }
 
@@ -52,6 +103,9 @@ bool CPlayer::Save(const QString& strFolder)
         return false;
     const QString strPath = strFolder + m_strFileName;
     if (m_bFileUnreadable && strPath == m_strUnreadablePath && QFileInfo::exists(strPath))
+        return false;
+    const CFolderLock lock(strFolder);
+    if (!lock.IsLocked() || !MergeWithDisk(strPath))
         return false;
     CPlayerFile file;
     if (!file.Open(strPath, CPlayerFile::modeWrite))
@@ -63,12 +117,16 @@ bool CPlayer::Save(const QString& strFolder)
         bOk = pRecord->Write(&file) && bOk;
         bOk = file.WriteLine(kEndBlock) && bOk;
     }
-    return file.Close() && bOk;
+    bOk = file.Close() && bOk;
+    if (bOk)
+        m_synced = RecordTexts(m_records);
+    return bOk;
 }
 
 void CPlayer::Clear()
 {
     CRecordList::Clear();
+    m_synced.clear();
 }
 
 void CPlayer::StartGame(const QString& strTitle)

@@ -2,7 +2,11 @@
 
 #include "RecordList.h"
 
+#include <QByteArray>
+#include <QList>
 #include <vector>
+
+class CPlayerFile;
 
 // The player object the program uses: loads and saves the player file, and keeps the record of
 // the game in progress up to date.
@@ -13,8 +17,11 @@ public:
     // Appends the records of the player file `strFolder` + m_strFileName; the file's name line
     // replaces m_strName. False, with nothing changed, when the file cannot be read.
     bool Load(const QString& strFolder) override;
-    // Rewrites the player file from memory, the game in progress included. False when the file
-    // could not be written (the old file then stays as it was).
+    // Rewrites the player file, the game in progress included, under the folder's lock. Another
+    // game may have saved the same player since this one read it: the records it added are
+    // taken in and those it deleted dropped (never the game in progress), so neither game's
+    // changes are lost. False when the file could not be written (the old file then stays as
+    // it was).
     bool Save(const QString& strFolder) override;
     void Clear() override;
 
@@ -37,7 +44,16 @@ public:
     void PurgeAll();
 
 private:
+    using Records = std::vector<std::unique_ptr<CGameStats>>;
+
     bool CountOnCurrent(int CGameStats::*pCounter);
+    static void ReadRecords(CPlayerFile& file, Records& records);
+    // Each record as the player file holds it, to tell records apart from their text alone.
+    static QList<QByteArray> RecordTexts(const Records& records);
+    bool MergeWithDisk(const QString& strPath);
+
+    // The records' text as this game last read or wrote the player file.
+    QList<QByteArray> m_synced;
 
     // Set when the player file exists but could not be read: saving over it would lose the
     // games it holds.

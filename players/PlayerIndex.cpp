@@ -1,11 +1,14 @@
 #include "PlayerIndex.h"
 
+#include "FolderLock.h"
 #include "PlayerFile.h"
 #include "Prompts.h"
 
+#include <QCollator>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -60,20 +63,38 @@ bool CPlayerIndex::IsPlayerFileName(const QString& strFileName)
 
 CPlayerIndex::ReadResult CPlayerIndex::Read(const QString& strFolder, QList<CPlayerEntry>& entries)
 {
+    QByteArray bytes;
+    const ReadResult result = ReadBytes(strFolder, bytes);
+    if (result == ReadResult::Read)
+        ParseEntries(bytes, entries);
+    return result;
+}
+
+CPlayerIndex::ReadResult CPlayerIndex::ReadBytes(const QString& strFolder, QByteArray& bytes)
+{
     const QString strPath = IndexPath(strFolder);
-    CPlayerFile file;
-    if (!file.Open(strPath, CPlayerFile::modeRead))
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly))
         return QFileInfo::exists(strPath) ? ReadResult::Unreadable : ReadResult::Missing;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? ReadResult::Read : ReadResult::Unreadable;
+}
+
+bool CPlayerIndex::ParseEntries(QByteArray bytes, QList<CPlayerEntry>& entries)
+{
+    CPlayerFile file;
+    file.OpenBuffer(&bytes, CPlayerFile::modeRead);
+    bool bComplete = true;
     QString strName;
     while (file.ReadLine(strName)) {
         if (strName.isEmpty())
             continue;
         CPlayerEntry entry;
         entry.m_strName = strName;
-        file.ReadLine(entry.m_strFileName);
+        bComplete = file.ReadLine(entry.m_strFileName);
         entries.append(entry);
     }
-    return ReadResult::Read;
+    return bComplete && (bytes.isEmpty() || bytes.endsWith('\n'));
 }
 
 bool CPlayerIndex::Write(const QString& strFolder, const QList<CPlayerEntry>& entries)
@@ -92,6 +113,7 @@ bool CPlayerIndex::Write(const QString& strFolder, const QList<CPlayerEntry>& en
 QList<CPlayerEntry> CPlayerIndex::List(const QString& strFolder, QWidget* pOwner,
                                        const QStringList& exceptFileNames)
 {
+    CPlayerFile::RemoveLeftovers(strFolder);
     QList<CPlayerEntry> entries;
     const ReadResult result = Read(strFolder, entries);
     if (result == ReadResult::Unreadable
@@ -107,24 +129,68 @@ QList<CPlayerEntry> CPlayerIndex::List(const QString& strFolder, QWidget* pOwner
 
 bool CPlayerIndex::Add(const QString& strFolder, const CPlayerEntry& entry, QWidget* pOwner)
 {
-    // The whole index is written anew with the entry at its end, so that a dangling name line
-    // can never pair the new name with another player's file.
-    QList<CPlayerEntry> entries;
-    bool bOk = Read(strFolder, entries) != ReadResult::Unreadable;
-    if (bOk) {
-        entries.append(entry);
-        bOk = Write(strFolder, entries);
-    }
+    const CFolderLock lock(strFolder);
+    const bool bOk = lock.IsLocked() && Append(strFolder, entry);
     if (!bOk)
         MessageBox(pOwner, QStringLiteral("Unable to open data file"), QStringLiteral("File Error!"));
     return bOk;
 }
 
+bool CPlayerIndex::Append(const QString& strFolder, const CPlayerEntry& entry)
+{
+    QByteArray bytes;
+    if (ReadBytes(strFolder, bytes) == ReadResult::Unreadable)
+        return false;
+    QList<CPlayerEntry> entries;
+    if (!ParseEntries(bytes, entries)) {
+        // A dangling name line would pair the new name with another player's file: the index
+        // is written anew, whole.
+        entries.append(entry);
+        return Write(strFolder, entries);
+    }
+    // The entries already there keep their bytes, whatever encoding an older game wrote.
+    CPlayerFile file;
+    if (!file.Open(IndexPath(strFolder), CPlayerFile::modeWrite))
+        return false;
+    bool bOk = file.WriteBytes(bytes);
+    bOk = file.WriteLine(entry.m_strName) && bOk;
+    bOk = file.WriteLine(entry.m_strFileName) && bOk;
+    return file.Close() && bOk;
+}
+
+namespace {
+
+const QCollator& NameCollator()
+{
+    static const QCollator collator = [] {
+        // The C locale collates by code point (capitals first); names sort as in English there.
+        const QLocale locale = QLocale::system();
+        QCollator names(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale);
+        names.setCaseSensitivity(Qt::CaseInsensitive);
+        names.setIgnorePunctuation(true);
+        return names;
+    }();
+    return collator;
+}
+
+}  // namespace
+
+bool CPlayerIndex::NameLess(const QString& strA, const QString& strB)
+{
+    return NameCollator().compare(strA, strB) < 0;
+}
+
 void CPlayerIndex::SortByName(QList<CPlayerEntry>& entries)
 {
-    std::stable_sort(entries.begin(), entries.end(), [](const CPlayerEntry& a, const CPlayerEntry& b) {
-        return a.m_strName.compare(b.m_strName, Qt::CaseInsensitive) < 0;
-    });
+    // Sort keys compare far faster than the names themselves: thousands of players sort at once.
+    std::vector<std::pair<QCollatorSortKey, CPlayerEntry>> keyed;
+    keyed.reserve(static_cast<std::size_t>(entries.size()));
+    for (const CPlayerEntry& entry : entries)
+        keyed.emplace_back(NameCollator().sortKey(entry.m_strName), entry);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        entries[static_cast<qsizetype>(i)] = keyed[i].second;
 }
 
 CDeleteOutcome CPlayerIndex::DeletePlayers(const QString& strFolder, const QList<CPlayerEntry>& listed,
@@ -132,9 +198,13 @@ CDeleteOutcome CPlayerIndex::DeletePlayers(const QString& strFolder, const QList
                                            QWidget* pOwner)
 {
     CDeleteOutcome outcome;
+    const CFolderLock lock(strFolder);
+    if (!lock.IsLocked()) {
+        ShowReinstall(pOwner);
+        return outcome;
+    }
     std::sort(selected.begin(), selected.end());
     selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
-    QList<bool> removed(listed.size(), false);
     for (int nIndex : selected) {
         if (nIndex < 0 || nIndex >= listed.size())
             continue;
@@ -145,15 +215,19 @@ CDeleteOutcome CPlayerIndex::DeletePlayers(const QString& strFolder, const QList
                        kFileErrorCaption);
             break;
         }
-        removed[nIndex] = true;
         outcome.m_removed.append(listed[nIndex]);
     }
 
+    // The index is rewritten from what is on disk now: a player another game added since the
+    // list was read stays.
     QList<CPlayerEntry> others;
-    for (qsizetype i = 0; i < listed.size(); ++i) {
-        if (!removed[i])
-            others.append(listed[i]);
+    if (Read(strFolder, others) == ReadResult::Unreadable) {
+        ShowReinstall(pOwner);
+        return outcome;
     }
+    others.removeIf([&](const CPlayerEntry& entry) {
+        return current.contains(entry) || outcome.m_removed.contains(entry);
+    });
     SortByName(others);
     outcome.m_bIndexWritten = Write(strFolder, current + others);
     if (!outcome.m_bIndexWritten)

@@ -21,18 +21,35 @@ CPlayerListBox::CPlayerListBox(QWidget* pParent) : QListWidget(pParent)
 
 int CPlayerListBox::AddPlayer(const QString& strName, const QString& strFileName)
 {
-    int nRow = count();
-    for (int i = 0; i < count(); ++i) {
-        if (item(i)->text().compare(strName, Qt::CaseInsensitive) > 0) {
-            nRow = i;
-            break;
-        }
+    // After every name that sorts before it or equal to it: a binary search, so that a list of
+    // thousands of players fills at once.
+    int nLow = 0;
+    int nHigh = count();
+    while (nLow < nHigh) {
+        const int nMiddle = (nLow + nHigh) / 2;
+        if (CPlayerIndex::NameLess(strName, item(nMiddle)->text()))
+            nHigh = nMiddle;
+        else
+            nLow = nMiddle + 1;
     }
+    const int nRow = nLow;
     auto* pItem = new QListWidgetItem(strName);
     pItem->setData(kFileNameRole, strFileName);
     const QSignalBlocker blocker(this);
     insertItem(nRow, pItem);
     return nRow;
+}
+
+void CPlayerListBox::SetPlayers(QList<CPlayerEntry> entries)
+{
+    CPlayerIndex::SortByName(entries);
+    const QSignalBlocker blocker(this);
+    clear();
+    for (const CPlayerEntry& entry : entries) {
+        auto* pItem = new QListWidgetItem(entry.m_strName);
+        pItem->setData(kFileNameRole, entry.m_strFileName);
+        addItem(pItem);
+    }
 }
 
 bool CPlayerListBox::GetPlayer(int nIndex, QString* pName, QString* pFileName) const

@@ -15,6 +15,8 @@ public:
 
     // Adds an entry showing `strName` and carrying `strFileName`; returns its index.
     virtual int AddPlayer(const QString& strName, const QString& strFileName);
+    // Replaces the list with `entries`, in name order: at once, however many there are.
+    void SetPlayers(QList<CPlayerEntry> entries);
     // Copies an entry's name and file name; false when there is no such entry.
     virtual bool GetPlayer(int nIndex, QString* pName, QString* pFileName) const;
     CPlayerEntry Entry(int nIndex) const;

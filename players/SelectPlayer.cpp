@@ -71,9 +71,7 @@ void CSelectPlayer::FillList()
     if (const CPlayer* pOther = OtherSeatPlayer();
         pOther && CPlayerIndex::IsPlayerFileName(pOther->m_strFileName))
         except << pOther->m_strFileName;
-    const QList<CPlayerEntry> entries = CPlayerIndex::List(PlayersFolder(), this, except);
-    for (const CPlayerEntry& entry : entries)
-        m_pList->AddPlayer(entry.m_strName, entry.m_strFileName);
+    m_pList->SetPlayers(CPlayerIndex::List(PlayersFolder(), this, except));
 }
 
 void CSelectPlayer::OnCommand(int nId, int nCode)

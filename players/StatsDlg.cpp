@@ -56,11 +56,18 @@ bool CStatsDlg::OnInitDialog()
         return true;
     }
     EnableDlgItem(kPurgeAllId, !m_pShownPlayer->m_records.empty());
+    FillGames();
+    return true;
+}
+
+void CStatsDlg::FillGames()
+{
+    const QSignalBlocker blocker(m_pGames);
+    m_pGames->clear();
     for (CGameStats* pRecord : m_pShownPlayer->ListedRecords()) {
         auto* pItem = new QListWidgetItem(pRecord->m_strStarted, m_pGames);
         pItem->setData(kRecordRole, QVariant::fromValue(reinterpret_cast<quintptr>(pRecord)));
     }
-    return true;
 }
 
 void CStatsDlg::BuildReport(QString& strOut, const CGameStats* pRecord, bool bEditBox) const
@@ -187,7 +194,9 @@ void CStatsDlg::ClearReport()
 
 void CStatsDlg::SaveShownPlayer()
 {
+    // Saving takes in what another game saved for this player meanwhile: the list follows.
     m_pShownPlayer->Save(PlayersFolder());
+    FillGames();
 }
 
 QString CStatsDlg::PlayersFolder() const

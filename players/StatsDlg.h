@@ -47,6 +47,8 @@ private:
     void SaveShownPlayer();
     CGameStats* SelectedRecord() const;
     QString PlayersFolder() const;
+    // Lists the shown player's games, nothing selected.
+    void FillGames();
 
     QListWidget* m_pGames = nullptr;
     QPlainTextEdit* m_pReport = nullptr;

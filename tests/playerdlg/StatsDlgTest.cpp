@@ -171,7 +171,9 @@ TEST_F(StatsDlgTest, PurgeAllKeepsTheGameInProgress)
 
 TEST_F(StatsDlgTest, OnlyTheGameInProgressListsNothingYetAllowsPurgeAll)
 {
+    WritePlayerFile("Ann", "Ann0.ply", {});
     m_ann.Clear();
+    m_ann.Load(Folder());
     m_ann.StartGame(QStringLiteral("A 16 piece game"));
     m_prompts.SetDefaultAnswer(IDYES);
     Run([](CDialog& dlg) {

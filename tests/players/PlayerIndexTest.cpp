@@ -50,6 +50,7 @@ protected:
         PlayersTest::SetUp();
         for (const char* file : {"Ann0.ply", "bob0.ply", "Cy0.ply", "Ann1.ply", "Dee0.ply"})
             WriteRaw(file, "x\r\n");
+        ASSERT_TRUE(CPlayerIndex::Write(Folder(), m_current + m_listed));
     }
     const Entries m_current = {{"Dee", "Dee0.ply"}};
     // As the delete dialog lists them: by name, current players left out.

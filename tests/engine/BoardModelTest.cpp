@@ -13,14 +13,13 @@
 
 namespace {
 
-// A full board whose piece at place i carries nNumber(i), every place taken but nKept (all
-// pieces stay when nKept is empty), with the operations of strKey; arranged.
-template <typename F>
-CBoardModel Board(F nNumber, std::vector<int> nKept = {}, const char* strKey = "ASMD.A")
+// A full board of pieces numbered nNumber, every place taken but nKept (none taken when nKept is
+// empty), playing with the operations of strKey; arranged.
+CBoardModel Board(int nNumber = 500, std::vector<int> nKept = {}, const char* strKey = "ASMD.A")
 {
     std::string strText;
     for (int i = 0; i < CBoardModel::nPlaces; ++i)
-        strText += std::to_string(nNumber(i)) + " ,    0\r\n";
+        strText += std::to_string(nNumber) + " ,    0\r\n";
     CBoardModel board;
     board.LoadBoardText(strText);
     for (int i = 0; i < CBoardModel::nPlaces && !nKept.empty(); ++i)
@@ -34,11 +33,6 @@ CBoardModel Board(F nNumber, std::vector<int> nKept = {}, const char* strKey = "
     board.m_bPositiveOnly = key->PositiveOnly();
     board.Arrange();
     return board;
-}
-
-CBoardModel Board(int nNumber = 500, std::vector<int> nKept = {}, const char* strKey = "ASMD.A")
-{
-    return Board([nNumber](int) { return nNumber; }, std::move(nKept), strKey);
 }
 
 std::vector<int> ArrangedPlaces(const CBoardModel& board)
@@ -134,51 +128,6 @@ TEST(LoadBoard, ForgetsTheArrangedListAndMarksEveryPlaceChanged)
     board.Arrange();
     EXPECT_TRUE(board.FindBestPiece(3, 4, 0, nListPos, nIndex));
     EXPECT_EQ(board.TakeChangedPlaces().count(), 0u);
-}
-
-// 9 = 2 + 3 + 4 at place 1 (one taken neighbour) and place 20 (three): the count wins over
-// the board order; among the corners 0, 34, 28, 6 the arranged order wins.
-TEST(FindBestPiece, PrefersMoreTakenNeighboursThenTheArrangedOrder)
-{
-    std::vector<int> nKept;
-    for (int i = 1; i < 35; ++i)
-        if (i != 12 && i != 13 && i != 19)
-            nKept.push_back(i);
-    CBoardModel board = Board([](int i) { return i == 1 || i == 20 ? 9 : 500; }, nKept);
-    int nListPos = -1, nIndex = -1;
-    ASSERT_TRUE(board.FindBestPiece(2, 3, 4, nListPos, nIndex));
-    EXPECT_EQ(board.ArrangedPlace(nListPos), 20);
-    EXPECT_EQ(nIndex, 1);
-
-    board = Board([](int i) { return i == 6 || i == 34 ? 9 : 500; }, {0, 6, 28, 34});
-    ASSERT_TRUE(board.FindBestPiece(2, 3, 4, nListPos, nIndex));
-    EXPECT_EQ(nListPos, 1);
-}
-
-// The search reports the lowest form reaching the piece, reaches the last form too, honours the
-// sign rule, and leaves its outputs alone when nothing is reached.
-TEST(FindBestPiece, ReportsTheLowestFormAndLeavesTheOutputsAloneWhenNoneReaches)
-{
-    int nListPos = -1, nIndex = -1;
-    CBoardModel board = Board(0, {}, "AS.A");  // 1 - (3 - 2) and 3 - (2 + 1) both give 0
-    ASSERT_TRUE(board.FindBestPiece(1, 3, 2, nListPos, nIndex));
-    EXPECT_EQ(nListPos, 0);
-    EXPECT_EQ(nIndex, 5);
-    board = Board(-8, {}, "SD.A");
-    ASSERT_TRUE(board.FindBestPiece(8, 2, 3, nListPos, nIndex));
-    EXPECT_EQ(nIndex, 104);
-    for (const char* strKey : {"AS.A", "AS.P"}) {
-        board = Board(500, {}, strKey);
-        board.FindBestPiece(2, 5, 1, nListPos, nIndex);
-        EXPECT_EQ(board.Catalogue().Value(35), strKey[3] == 'A' ? -2 : CExpressionCatalogue::nEmpty);
-    }  // 2 + (1 - 5)
-
-    board = Board(5, {}, "D.A");
-    nListPos = 77, nIndex = 88;
-    EXPECT_FALSE(board.FindBestPiece(7, 0, 3, nListPos, nIndex));  // only 0 is reachable
-    EXPECT_EQ(nListPos, 77);
-    EXPECT_EQ(nIndex, 88);
-    EXPECT_FALSE(Board(9, {-1}).FindBestPiece(2, 3, 4, nListPos, nIndex));
 }
 
 // The search looks values up in an index; it must answer as walking the arranged list piece by

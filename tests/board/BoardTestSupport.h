@@ -44,20 +44,25 @@ public:
             m_dlg.m_nSlotNumber[i] = -1;
             m_dlg.SetDlgItemText(2001 + i, QString());
             m_dlg.EnableDlgItem(2001 + i, false);
+            m_dlg.Bracket(1005 + (i ? 3 + i : 0))->ShowGlyph(false);  // 1005, 1009, 1010, 1011
         }
         for (int i = 0; i < 3; ++i) {
             m_dlg.SetDlgItemInt(1000 + i, nDrawn[i]);
             m_dlg.EnableDlgItem(1000 + i, true);
         }
-        for (int nId : {1011, 1010, 1009, 1005})
-            m_dlg.Bracket(nId)->ShowGlyph(false);
-        m_dlg.OperatorButton(1006)->ShowFirstOperator();
-        m_dlg.OperatorButton(1007)->ShowFirstOperator();
         for (int nId : {1013, 1008, 1016})
             m_dlg.SetDlgItemText(nId, QStringLiteral("?"));
+        m_dlg.OperatorButton(1006)->ShowFirstOperator();
+        m_dlg.OperatorButton(1007)->ShowFirstOperator();
         m_dlg.m_nBracketMode = m_dlg.m_nTurnPhase = 0;
         m_dlg.m_bFormShown = m_dlg.m_bBlink = false;
         m_board.ClearSelection();
+    }
+
+    void Click(std::initializer_list<int> ids)
+    {
+        for (int nId : ids)
+            m_dlg.OnCommand(nId);
     }
 
     // Starts a turn and builds "a o1 b o2 c" with the bracket mode by clicks.
@@ -68,8 +73,7 @@ public:
         m_dlg.OperatorButton(1007)->SetOperator(o2);
         for (int i = 0; i < nMode; ++i)
             m_dlg.OnCommand(1004);
-        for (int nId : {1000, 1001, 1002})
-            m_dlg.OnCommand(nId);
+        Click({1000, 1001, 1002});
     }
 
     // The row as it reads, brackets included: "(2 + 3) * 4".

@@ -19,11 +19,10 @@ TEST_F(BoardWnd, OpeningShowsTheFullBoardInPlaceOfControl1014)
     EXPECT_EQ(m_board.geometry(), m_dlg.GetDlgItem(1014)->geometry());
     EXPECT_EQ(Places(), kFull);
     for (int p = 0; p < CBoardWnd::kPlaces; ++p) {
-        EXPECT_EQ(m_board.Piece(p)->m_nID, 3000 + p);
-        EXPECT_EQ(m_board.Piece(p)->geometry(), QRect(1 + 89 * (p % 7), 1 + 54 * (p / 7), 89, 54)) << p;
-        EXPECT_EQ(m_board.Piece(p)->FaceColor(), m_board.ButtonFaceColor());
-        EXPECT_EQ(m_board.CoverBitmap(p), 133);
-        EXPECT_NE(m_board.ArrangedPiece(p), nullptr) << p;
+        CPieceButton* pPiece = m_board.Piece(p);
+        EXPECT_EQ(pPiece->geometry(), QRect(1 + 89 * (p % 7), 1 + 54 * (p / 7), 89, 54)) << p;
+        EXPECT_TRUE(pPiece->m_nID == 3000 + p && pPiece->FaceColor() == m_board.ButtonFaceColor()
+                    && m_board.CoverBitmap(p) == 133 && m_board.ArrangedPiece(p)) << p;
     }
     EXPECT_EQ(m_board.Piece(0)->text() + QString::number(m_board.Piece(0)->m_nNumber), QStringLiteral("1313"));
     EXPECT_FALSE(m_board.m_bBoardEmpty);
@@ -32,8 +31,7 @@ TEST_F(BoardWnd, OpeningShowsTheFullBoardInPlaceOfControl1014)
     EXPECT_TRUE(m_board.m_timer.isActive() && m_dlg.m_timer.isActive());
     EXPECT_EQ(m_board.m_timer.interval(), 500);
     const QImage image = m_board.grab().toImage();
-    EXPECT_EQ(image.pixelColor(0, 100), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(300, 0), QColor(Qt::black));
+    EXPECT_TRUE(image.pixelColor(0, 100) == Qt::black && image.pixelColor(300, 0) == Qt::black);
 }
 
 // A missing file keeps the board; loading again builds only the places with a piece and forgets
@@ -100,11 +98,9 @@ TEST_F(BoardWnd, MarksNameThePiecesCarryingAValueOrTheOneSelected)
     m_board.HighlightValue(8);
     EXPECT_FALSE(m_board.m_bAnyMarked || !Marked().empty());
     EXPECT_EQ(m_board.SelectPiece(9, false), m_board.Piece(9));
-    EXPECT_EQ(Marked(false), std::set<int>{9});
-    EXPECT_TRUE(m_board.m_bAnyMarked);
+    EXPECT_TRUE(Marked(false) == std::set<int>{9} && m_board.m_bAnyMarked);
     EXPECT_EQ(m_board.SelectPiece(10, true), m_board.Piece(10));
-    EXPECT_EQ(Marked(), std::set<int>{10});
-    EXPECT_TRUE(Marked(false).empty());
+    EXPECT_TRUE(Marked() == std::set<int>{10} && Marked(false).empty());
     EXPECT_EQ(m_board.SelectPiece(35, true), nullptr);
     EXPECT_FALSE(m_board.m_bAnyMarked);
 }

@@ -48,21 +48,6 @@ std::string FirstDisagreement(int a, int b, int c, const char* strKey)
     return "";
 }
 
-// The row shows each form with its operators, numbers and brackets as written.
-TEST(Catalogue, ShowsEveryFormInTheRowAsWritten)
-{
-    for (const auto& reference : kReferenceForms) {
-        const CCatalogueForm& form = *FindCatalogueForm(reference.k);
-        const auto e = form.ShownEntries();
-        auto name = [&](int i) { return std::string(1, static_cast<char>('a' + e[i])); };
-        const std::string o1(1, form.FirstShownOperator()), o2(1, form.SecondShownOperator());
-        EXPECT_EQ(form.BracketMode() == 1
-                      ? "(" + name(0) + " " + o1 + " " + name(1) + ") " + o2 + " " + name(2)
-                      : name(0) + " " + o1 + " (" + name(1) + " " + o2 + " " + name(2) + ")",
-                  reference.strForm);
-    }
-}
-
 class CatalogueUnderKey : public ::testing::TestWithParam<const char*> {};
 
 // Any wrong operator, operand order, fill rule or operation group; large products and

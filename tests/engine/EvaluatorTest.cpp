@@ -8,109 +8,64 @@
 
 namespace {
 
-constexpr auto Z = EvalStatus::DivisionByZero;
-constexpr auto F = EvalStatus::Fraction;
-constexpr auto OK = EvalStatus::Ok;
+constexpr auto OK = EvalStatus::Ok, Z = EvalStatus::DivisionByZero, F = EvalStatus::Fraction;
 
 struct CRowCase {
-    const char* strCase;
-    int a; char op1; int b; char op2; int c;
-    int nMode;
+    const char* strRow;  // "a o b o c" in single digits, written without brackets
+    int nMode;           // 0 none, 1 (a o b) o c, 2 a o (b o c)
     EvalStatus status;
-    int nValue;     // when OK
-    int nSlotBack;  // when refused
+    int nValueOrSlot;    // the value when OK, else the slot whose number goes back
 };
 
-class ExpressionRow : public ::testing::TestWithParam<CRowCase> {};
-
-TEST_P(ExpressionRow, GivesValueOrRefusalWithSlot)
+// Precedence without brackets (left to right among * and /), each bracket mode, and for every
+// place a division can stand: zero before fraction, and the slot that is given back.
+TEST(ExpressionRow, GivesTheValueOrTheRefusalWithTheSlotToGiveBack)
 {
-    const CRowCase& row = GetParam();
-    const CRowEvaluation result =
-        CExpressionEvaluator::Evaluate(row.a, row.op1, row.b, row.op2, row.c, row.nMode);
-    EXPECT_EQ(result.status, row.status) << row.strCase;
-    if (row.status == OK) {
-        EXPECT_EQ(result.nValue, row.nValue) << row.strCase;
-        EXPECT_EQ(result.nSlotBack, 0) << row.strCase;
-    } else {
-        EXPECT_EQ(result.nSlotBack, row.nSlotBack) << row.strCase;
+    const CRowCase kRows[] = {
+        {"3+4*5", 0, OK, 23}, {"3+4*5", 1, OK, 35}, {"3+4*5", 2, OK, 23}, {"3+4*5", 7, OK, 23},
+        {"7-2-1", 0, OK, 4}, {"7-2-1", 1, OK, 4}, {"7-2-1", 2, OK, 6}, {"9-2*3", 0, OK, 3},
+        {"3*4/6", 0, OK, 2}, {"8/2*3", 0, OK, 12}, {"8/2/2", 0, OK, 2}, {"8/2/2", 2, OK, 8},
+        {"6/6/2", 2, OK, 2}, {"1-9/2", 1, OK, -4},
+        // a + (b / c), a - (b / c) in modes 0 and 2
+        {"4+5/0", 0, Z, 3}, {"7+1/2", 0, F, 3}, {"4+5/0", 2, Z, 3}, {"7+1/2", 2, F, 3},
+        {"4-5/0", 0, Z, 3}, {"7-1/2", 2, F, 3},
+        // (a * b) / c in modes 0 and 1, a * (b / c) in mode 2
+        {"3*5/0", 0, Z, 3}, {"3*5/2", 0, F, 3}, {"3*5/2", 1, F, 3}, {"3*4/0", 2, Z, 3},
+        {"3*4/6", 2, F, 3},
+        // (a + b) / c and (a - b) / c in mode 1
+        {"1+2/0", 1, Z, 3}, {"1+2/2", 1, F, 3}, {"5-5/0", 1, Z, 3}, {"1-8/2", 1, F, 3},
+        // (a / b) o c in modes 0 and 1; (a / b) / c checks b first, then c
+        {"7/2+1", 0, F, 2}, {"7/0-1", 0, Z, 2}, {"7/2*4", 1, F, 2}, {"7/0*4", 1, Z, 2},
+        {"8/0/0", 0, Z, 2}, {"7/2/0", 0, F, 2}, {"8/2/0", 1, Z, 3}, {"8/2/3", 0, F, 3},
+        // a / (b o c) in mode 2
+        {"5/0+0", 2, Z, 2}, {"5/1+1", 2, F, 2}, {"5/2-2", 2, Z, 2}, {"5/3-1", 2, F, 2},
+        {"5/0*3", 2, Z, 2}, {"5/1*2", 2, F, 2},
+        // a / (b / c): b = 0 before c = 0, a quotient of 0 before its remainder
+        {"5/0/0", 2, Z, 3}, {"5/3/0", 2, Z, 3}, {"1/2/3", 2, Z, 3}, {"0/2/3", 2, Z, 3},
+        {"1/7/2", 2, F, 3}, {"7/4/2", 2, F, 3},
+        {"1?2+3", 0, EvalStatus::BadOperator, 2},
+    };
+    for (const CRowCase& row : kRows) {
+        const char* s = row.strRow;
+        const CRowEvaluation result =
+            CExpressionEvaluator::Evaluate(s[0] - '0', s[1], s[2] - '0', s[3], s[4] - '0', row.nMode);
+        EXPECT_EQ(result.status, row.status) << s << " mode " << row.nMode;
+        EXPECT_EQ(row.status == OK ? result.nValue : result.nSlotBack, row.nValueOrSlot)
+            << s << " mode " << row.nMode;
+        EXPECT_EQ(row.status == OK ? result.nSlotBack : 0, 0) << s;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BracketModes, ExpressionRow, ::testing::Values(
-    CRowCase{"3 + 4 * 5, mode 0", 3, '+', 4, '*', 5, 0, OK, 23, 0},
-    CRowCase{"(3 + 4) * 5", 3, '+', 4, '*', 5, 1, OK, 35, 0},
-    CRowCase{"3 + (4 * 5)", 3, '+', 4, '*', 5, 2, OK, 23, 0},
-    CRowCase{"7 - 2 - 1, mode 0", 7, '-', 2, '-', 1, 0, OK, 4, 0},
-    CRowCase{"(7 - 2) - 1", 7, '-', 2, '-', 1, 1, OK, 4, 0},
-    CRowCase{"7 - (2 - 1)", 7, '-', 2, '-', 1, 2, OK, 6, 0},
-    CRowCase{"3 * 4 / 6, left to right", 3, '*', 4, '/', 6, 0, OK, 2, 0},
-    CRowCase{"8 / 2 * 3, left to right", 8, '/', 2, '*', 3, 0, OK, 12, 0},
-    CRowCase{"8 / 2 / 2, mode 0", 8, '/', 2, '/', 2, 0, OK, 2, 0},
-    CRowCase{"8 / (2 / 2)", 8, '/', 2, '/', 2, 2, OK, 8, 0},
-    CRowCase{"6 / (6 / 2)", 6, '/', 6, '/', 2, 2, OK, 2, 0},
-    CRowCase{"(1 - 9) / 2", 1, '-', 9, '/', 2, 1, OK, -4, 0},
-    CRowCase{"9 - 2 * 3, mode 0", 9, '-', 2, '*', 3, 0, OK, 3, 0},
-    CRowCase{"mode beyond 2 reads as 0", 3, '+', 4, '*', 5, 7, OK, 23, 0}));
-
-INSTANTIATE_TEST_SUITE_P(Refusals, ExpressionRow, ::testing::Values(
-    // a + (b / c) in modes 0 and 2, a - (b / c) likewise: slot 3
-    CRowCase{"4 + 5 / 0", 4, '+', 5, '/', 0, 0, Z, 0, 3},
-    CRowCase{"7 + 1 / 2", 7, '+', 1, '/', 2, 0, F, 0, 3},
-    CRowCase{"4 + (5 / 0)", 4, '+', 5, '/', 0, 2, Z, 0, 3},
-    CRowCase{"7 + (1 / 2)", 7, '+', 1, '/', 2, 2, F, 0, 3},
-    CRowCase{"4 - 5 / 0", 4, '-', 5, '/', 0, 0, Z, 0, 3},
-    CRowCase{"7 - (1 / 2)", 7, '-', 1, '/', 2, 2, F, 0, 3},
-    // (a * b) / c in modes 0 and 1: slot 3
-    CRowCase{"3 * 5 / 0", 3, '*', 5, '/', 0, 0, Z, 0, 3},
-    CRowCase{"3 * 5 / 2", 3, '*', 5, '/', 2, 0, F, 0, 3},
-    CRowCase{"(3 * 5) / 2", 3, '*', 5, '/', 2, 1, F, 0, 3},
-    // a * (b / c) in mode 2: slot 3
-    CRowCase{"3 * (4 / 0)", 3, '*', 4, '/', 0, 2, Z, 0, 3},
-    CRowCase{"3 * (4 / 6)", 3, '*', 4, '/', 6, 2, F, 0, 3},
-    // (a + b) / c and (a - b) / c in mode 1: slot 3
-    CRowCase{"(1 + 2) / 0", 1, '+', 2, '/', 0, 1, Z, 0, 3},
-    CRowCase{"(1 + 2) / 2", 1, '+', 2, '/', 2, 1, F, 0, 3},
-    CRowCase{"(5 - 5) / 0", 5, '-', 5, '/', 0, 1, Z, 0, 3},
-    CRowCase{"(1 - 8) / 2", 1, '-', 8, '/', 2, 1, F, 0, 3},
-    // (a / b) op c in modes 0 and 1: slot 2
-    CRowCase{"7 / 2 + 1", 7, '/', 2, '+', 1, 0, F, 0, 2},
-    CRowCase{"7 / 0 - 1", 7, '/', 0, '-', 1, 0, Z, 0, 2},
-    CRowCase{"(7 / 2) * 4", 7, '/', 2, '*', 4, 1, F, 0, 2},
-    CRowCase{"(7 / 0) * 4", 7, '/', 0, '*', 4, 1, Z, 0, 2},
-    // (a / b) / c in modes 0 and 1: b first (slot 2), then c (slot 3)
-    CRowCase{"8 / 0 / 0", 8, '/', 0, '/', 0, 0, Z, 0, 2},
-    CRowCase{"7 / 2 / 0", 7, '/', 2, '/', 0, 0, F, 0, 2},
-    CRowCase{"8 / 2 / 0", 8, '/', 2, '/', 0, 1, Z, 0, 3},
-    CRowCase{"8 / 2 / 3", 8, '/', 2, '/', 3, 0, F, 0, 3},
-    // a / (b op c) in mode 2: slot 2
-    CRowCase{"5 / (0 + 0)", 5, '/', 0, '+', 0, 2, Z, 0, 2},
-    CRowCase{"5 / (1 + 1)", 5, '/', 1, '+', 1, 2, F, 0, 2},
-    CRowCase{"5 / (2 - 2)", 5, '/', 2, '-', 2, 2, Z, 0, 2},
-    CRowCase{"5 / (3 - 1)", 5, '/', 3, '-', 1, 2, F, 0, 2},
-    CRowCase{"5 / (0 * 3)", 5, '/', 0, '*', 3, 2, Z, 0, 2},
-    CRowCase{"5 / (1 * 2)", 5, '/', 1, '*', 2, 2, F, 0, 2},
-    // a / (b / c) in mode 2: its five checks in order, always slot 3
-    CRowCase{"b = 0 before c = 0", 5, '/', 0, '/', 0, 2, Z, 0, 3},
-    CRowCase{"c = 0", 5, '/', 3, '/', 0, 2, Z, 0, 3},
-    CRowCase{"quotient 0 before the remainder", 1, '/', 2, '/', 3, 2, Z, 0, 3},
-    CRowCase{"b no multiple of c", 1, '/', 7, '/', 2, 2, F, 0, 3},
-    CRowCase{"a no multiple of the quotient", 7, '/', 4, '/', 2, 2, F, 0, 3},
-    CRowCase{"0 / (2 / 3) is still a division by zero", 0, '/', 2, '/', 3, 2, Z, 0, 3}));
-
-INSTANTIATE_TEST_SUITE_P(BeyondTheGame, ExpressionRow, ::testing::Values(
-    CRowCase{"product beyond 32 bits", 65536, '*', 65536, '+', 0, 1, EvalStatus::Overflow, 0, 2},
-    CRowCase{"INT_MIN / -1", INT_MIN, '/', -1, '+', 0, 1, EvalStatus::Overflow, 0, 2},
-    CRowCase{"INT_MIN / (-1 / 1)", INT_MIN, '/', -1, '/', 1, 2, EvalStatus::Overflow, 0, 3},
-    CRowCase{"no operator", 1, 0, 2, '+', 3, 0, EvalStatus::BadOperator, 0, 2}));
-
-TEST(RefusalWords, AreTheGamesMessageAndCaption)
+// Beyond the game's numbers a step that leaves 32 bits is refused, not wrapped.
+TEST(ExpressionRow, RefusesStepsBeyond32Bits)
 {
-    EXPECT_STREQ(CExpressionEvaluator::RefusalText(Z), "Unable to perform division.");
-    EXPECT_STREQ(CExpressionEvaluator::RefusalCaption(Z), "Division by zero error.");
-    EXPECT_STREQ(CExpressionEvaluator::RefusalText(F), "Result must NOT be a fraction.");
-    EXPECT_STREQ(CExpressionEvaluator::RefusalCaption(F), "Information");
-    EXPECT_STREQ(CExpressionEvaluator::RefusalText(OK), "");
+    const auto V = EvalStatus::Overflow;
+    EXPECT_EQ(CExpressionEvaluator::Evaluate(65536, '*', 65536, '+', 0, 1).status, V);
+    EXPECT_EQ(CExpressionEvaluator::Evaluate(INT_MIN, '/', -1, '+', 0, 1).nSlotBack, 2);
+    const CRowEvaluation quotient = CExpressionEvaluator::Evaluate(INT_MIN, '/', -1, '/', 1, 2);
+    EXPECT_EQ(quotient.status, V);
+    EXPECT_EQ(quotient.nSlotBack, 3);
+    EXPECT_EQ(CExpressionEvaluator::Evaluate(1, '/', INT_MIN, '/', -1, 2).status, V);
 }
 
 } // namespace

@@ -39,70 +39,41 @@ long long Pick(char cName, long long a, long long b, long long c)
     return cName == 'a' ? a : cName == 'b' ? b : c;
 }
 
-std::optional<long long> Apply(char cOperator, long long x, long long y)
+// x o y in whole numbers within 32 bits.
+std::optional<long long> Apply(char o, std::optional<long long> x, std::optional<long long> y)
 {
-    long long r = 0;
-    switch (cOperator) {
-    case '+': r = x + y; break;
-    case '-': r = x - y; break;
-    case '*': r = x * y; break;
-    default:
-        if (y == 0 || x % y != 0)
-            return std::nullopt;
-        r = x / y;
-    }
-    if (r < INT_MIN || r > INT_MAX)
+    if (!x || !y || (o == '/' && (*y == 0 || *x % *y != 0)))
         return std::nullopt;
-    return r;
+    const long long r = o == '+' ? *x + *y : o == '-' ? *x - *y : o == '*' ? *x * *y : *x / *y;
+    return r < INT_MIN || r > INT_MAX ? std::nullopt : std::optional<long long>(r);
 }
 
 } // namespace
 
-std::optional<long long> ReferenceTextValue(std::string_view strForm, long long a, long long b,
-                                            long long c)
+std::optional<long long> ReferenceTextValue(std::string_view s, long long a, long long b, long long c)
 {
     // Every form reads "(x o y) o z" or "x o (y o z)".
-    const bool bLeft = strForm[0] == '(';
-    const std::size_t nFirst = bLeft ? 1 : 0;
-    const long long x = Pick(strForm[nFirst], a, b, c);
-    const long long y = Pick(strForm[5], a, b, c);
-    const long long z = Pick(strForm[nFirst + 9], a, b, c);
-    const char cFirst = strForm[nFirst + 2];
-    const char cSecond = strForm[nFirst + 7];
-    if (bLeft) {
-        const auto inner = Apply(cFirst, x, y);
-        return inner ? Apply(cSecond, *inner, z) : std::nullopt;
-    }
-    const auto inner = Apply(cSecond, y, z);
-    return inner ? Apply(cFirst, x, *inner) : std::nullopt;
+    if (s[0] == '(')
+        return Apply(s[8], Apply(s[3], Pick(s[1], a, b, c), Pick(s[5], a, b, c)), Pick(s[10], a, b, c));
+    return Apply(s[2], Pick(s[0], a, b, c), Apply(s[7], Pick(s[5], a, b, c), Pick(s[9], a, b, c)));
 }
 
 std::optional<long long> ReferenceFormValue(const CReferenceForm& form, int a, int b, int c,
                                             std::string_view strKey)
 {
     const std::string_view strLetters = strKey.substr(0, strKey.find('.'));
+    for (char o : std::string_view(form.strForm)) {
+        const auto n = std::string_view("+-*/").find(o);
+        if (n != std::string_view::npos && strLetters.find("ASMD"[n]) == std::string_view::npos)
+            return std::nullopt;
+    }
     const bool bPositiveOnly = strKey.back() == 'P';
     const bool bAdd = strLetters.find('A') != std::string_view::npos;
-    for (char cOperator : std::string_view(form.strForm)) {
-        const auto nOp = std::string_view("+-*/").find(cOperator);
-        if (nOp != std::string_view::npos && strLetters.find("ASMD"[nOp]) == std::string_view::npos)
-            return std::nullopt;
-    }
-
-    const std::string_view strRule = form.strRule;
-    const char cRule = strRule[0];
-    if (cRule == 'N' || cRule == 'R' || cRule == 'P') {
-        const long long d = Pick(strRule[2], a, b, c) - Pick(strRule[4], a, b, c);
-        const bool bEmpty = cRule == 'N'   ? d < 0 && (bPositiveOnly || bAdd)
-                            : cRule == 'R' ? bAdd || d < 0
-                                           : bPositiveOnly && d < 0;
-        if (bEmpty)
-            return std::nullopt;
-    } else if (cRule == 'Q') {
-        const long long nDivisor = Pick(strRule[2], a, b, c);
-        const long long nFactor = Pick(strRule[4], a, b, c);
-        if (nDivisor == 0 || nFactor % nDivisor != 0)
-            return std::nullopt;
-    }
+    const std::string_view strRule = form.strRule;  // "N x-y", "R x-y", "P x-y", "Q x|y"
+    const char cRule = strRule.size() == 5 ? strRule[0] : ' ';
+    const long long x = Pick(strRule[strRule.size() / 2], a, b, c), y = Pick(strRule.back(), a, b, c);
+    if ((cRule == 'N' && x < y && (bPositiveOnly || bAdd)) || (cRule == 'R' && (bAdd || x < y))
+        || (cRule == 'P' && bPositiveOnly && x < y) || (cRule == 'Q' && (x == 0 || y % x != 0)))
+        return std::nullopt;
     return ReferenceTextValue(form.strForm, a, b, c);
 }

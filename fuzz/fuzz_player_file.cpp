@@ -1,46 +1,41 @@
-// libFuzzer target: any bytes as a player file must load, report and save without a fault.
+// libFuzzer target: any bytes as a player file must load, report and save without a fault, and
+// what was saved must load again to the same records. The round trip stays in memory.
 #include "Player.h"
+#include "PlayerFile.h"
 #include "StatsReport.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
 
 namespace {
 
-QTemporaryDir& Folder()
+void ReadPlayer(CPlayer& player, QByteArray bytes)
 {
-    static QTemporaryDir dir;
-    return dir;
+    CPlayerFile file;
+    file.OpenBuffer(&bytes, CPlayerFile::modeRead);
+    player.ReadFrom(file);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
-    const QString strFolder = Folder().path() + QLatin1Char('/');
-    {
-        QFile file(strFolder + QStringLiteral("Ann0.ply"));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(reinterpret_cast<const char*>(pData), static_cast<qint64>(nSize));
-    }
     CPlayer player;
     player.m_strName = QStringLiteral("Ann");
     player.m_strFileName = QStringLiteral("Ann0.ply");
-    player.Load(strFolder);
+    ReadPlayer(player, QByteArray(reinterpret_cast<const char*>(pData), static_cast<qsizetype>(nSize)));
     for (const CGameStats* pRecord : player.ListedRecords()) {
         QString strReport;
         CStatsReport::Build(strReport, player.m_strName, *pRecord, true);
     }
-    player.Save(strFolder);
-
-    // What was saved must load again to the same records.
+    QByteArray saved;
+    {
+        CPlayerFile file;
+        file.OpenBuffer(&saved, CPlayerFile::modeWrite);
+        player.WriteTo(file);
+    }
     CPlayer again;
-    again.m_strFileName = player.m_strFileName;
-    again.Load(strFolder);
+    ReadPlayer(again, saved);
     if (again.m_records.size() != player.m_records.size())
         __builtin_trap();
     return 0;

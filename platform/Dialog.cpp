@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace {
 
@@ -82,6 +84,23 @@ void CDialog::Create()
     OnInitDialog();
 }
 
+// Without a parent the owner is the window the user is working in, as for any dialog the game
+// opens; with none at all, the screen. A dialog's position is in screen pixels, parent or not.
+void CDialog::CenterOnOwner()
+{
+    QWidget* pOwner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+    QRect rcOwner;
+    if (pOwner && pOwner != this)
+        rcOwner = pOwner->frameGeometry();
+    else if (const QScreen* pScreen = QGuiApplication::primaryScreen())
+        rcOwner = pScreen->availableGeometry();
+    else
+        return;
+    QRect rc(QPoint(0, 0), size());
+    rc.moveCenter(rcOwner.center());
+    move(rc.topLeft());
+}
+
 int CDialog::DoModal()
 {
     m_bEnded = false;
@@ -92,6 +111,12 @@ int CDialog::DoModal()
         return m_nResult;
     }
     if (!m_bEnded) {
+        // Modal to its owner only: the help window, a window of its own, stays usable beside it.
+        if (!parentWidget()) {
+            if (QWidget* pOwner = QApplication::activeModalWidget(); pOwner && pOwner != this)
+                setParent(pOwner, windowFlags());
+        }
+        setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
         m_bInExec = true;
         exec();
         m_bInExec = false;

@@ -64,7 +64,7 @@ public:
     // A user's click: nothing happens on a disabled control.
     void ClickDlgItem(int nId);
     // The Enter and Escape keys as the dialog manager handles them.
-    void PressEnter();
+    virtual void PressEnter();
     void PressEscape();
 
     // The rectangle of a control in dialog units, converted to this dialog's pixels.
@@ -78,6 +78,8 @@ public:
     virtual void OnCommand(int nId, int nCode = BN_CLICKED);
 
 protected:
+    // Places the dialog over the middle of its owner window.
+    void CenterOnOwner();
     // Creates the widget for one control; dialogs override it to put their own classes in place.
     virtual QWidget* CreateControl(const ControlTemplate& ctl);
     virtual bool OnInitDialog() { return true; }

@@ -76,7 +76,8 @@ bool CPlayerFile::OpenBuffer(QByteArray* pBytes, Mode mode)
     Close();
     m_bWriteError = false;
     auto pBuffer = std::make_unique<QBuffer>(pBytes);
-    if (!pBuffer->open(mode == modeRead ? QIODevice::ReadOnly : QIODevice::WriteOnly))
+    // Unbuffered: the bytes are in memory already, a read buffer would only copy them.
+    if (!pBuffer->open((mode == modeRead ? QIODevice::ReadOnly : QIODevice::WriteOnly) | QIODevice::Unbuffered))
         return false;
     (mode == modeRead ? m_pReader : m_pWriter) = std::move(pBuffer);
     return true;

@@ -10,14 +10,12 @@ ITextViewer* s_pViewer = nullptr;
 
 } // namespace
 
-void CTextViewer::Open(const QString& strPath)
+bool CTextViewer::Open(const QString& strPath)
 {
-    if (s_pViewer) {
-        s_pViewer->OpenFile(strPath);
-        return;
-    }
+    if (s_pViewer)
+        return s_pViewer->OpenFile(strPath);
     // The desktop starts the viewer detached, so this returns at once.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(strPath).absoluteFilePath()));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(strPath).absoluteFilePath()));
 }
 
 void CTextViewer::SetViewer(ITextViewer* pViewer)

@@ -27,7 +27,10 @@ bool CDeletePlayersDlg::OnInitDialog()
     QStringList except;
     for (const CPlayerEntry& entry : CurrentPlayers())
         except << entry.m_strFileName;
-    m_pList->SetPlayers(CPlayerIndex::List(PlayersFolder(), this, except));
+    QList<CPlayerEntry> entries = CPlayerIndex::List(PlayersFolder(), this, except);
+    const QList<CPlayerEntry> seated = SeatedPlayers();
+    entries.removeIf([&seated](const CPlayerEntry& entry) { return seated.contains(entry); });
+    m_pList->SetPlayers(entries);
     return true;
 }
 
@@ -56,6 +59,7 @@ void CDeletePlayersDlg::OnOK()
     }
     const CDeleteOutcome outcome = CPlayerIndex::DeletePlayers(
         PlayersFolder(), ListedEntries(), m_pList->SelectedIndexes(), CurrentPlayers(), this);
+    m_bRemovedAny = m_bRemovedAny || !outcome.m_removed.isEmpty();
     if (outcome.AllRemoved()) {
         EndDialog(IDOK);
         return;
@@ -65,18 +69,29 @@ void CDeletePlayersDlg::OnOK()
     DropFromList(outcome.m_removed);
 }
 
-QList<CPlayerEntry> CDeletePlayersDlg::CurrentPlayers() const
+void CDeletePlayersDlg::OnCancel()
 {
-    QList<CPlayerEntry> current;
+    EndDialog(m_bRemovedAny ? IDOK : IDCANCEL);
+}
+
+QList<CPlayerEntry> CDeletePlayersDlg::SeatedPlayers() const
+{
+    QList<CPlayerEntry> seated;
     const CGameApp* pApp = CGameApp::Instance();
     if (!pApp)
-        return current;
+        return seated;
     for (const auto& pPlayer : pApp->m_pPlayer) {
-        // A player without a file has no history to protect and no entry to put first.
-        if (pPlayer && CPlayerIndex::IsPlayerFileName(pPlayer->m_strFileName)
-            && !current.contains(CPlayerEntry{pPlayer->m_strName, pPlayer->m_strFileName}))
-            current.append(CPlayerEntry{pPlayer->m_strName, pPlayer->m_strFileName});
+        if (pPlayer && !seated.contains(CPlayerEntry{pPlayer->m_strName, pPlayer->m_strFileName}))
+            seated.append(CPlayerEntry{pPlayer->m_strName, pPlayer->m_strFileName});
     }
+    return seated;
+}
+
+QList<CPlayerEntry> CDeletePlayersDlg::CurrentPlayers() const
+{
+    // A player without a file has no history to protect and no entry to put first.
+    QList<CPlayerEntry> current = SeatedPlayers();
+    current.removeIf([](const CPlayerEntry& entry) { return !CPlayerIndex::IsPlayerFileName(entry.m_strFileName); });
     return current;
 }
 

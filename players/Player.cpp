@@ -28,7 +28,13 @@ bool CPlayer::Load(const QString& strFolder)
         return false;
     }
     m_bFileUnreadable = false;
+    ReadFrom(file);
+    m_synced = RecordTexts(m_records);
+    return true;
+}
 
+void CPlayer::ReadFrom(CPlayerFile& file)
+{
     QString strLine;
     // An empty file (or an empty name line) keeps the name the index gave.
     if (file.ReadLine(strLine) && !strLine.isEmpty())
@@ -37,8 +43,18 @@ bool CPlayer::Load(const QString& strFolder)
     // never over another player's file.
     file.ReadLine(strLine);
     ReadRecords(file, m_records);
-    m_synced = RecordTexts(m_records);
-    return true;
+}
+
+bool CPlayer::WriteTo(CPlayerFile& file) const
+{
+    bool bOk = file.WriteLine(m_strName);
+    bOk = file.WriteLine(m_strFileName) && bOk;
+    for (const auto& pRecord : m_records) {
+        bOk = file.WriteLine(kStartBlock) && bOk;
+        bOk = pRecord->Write(&file) && bOk;
+        bOk = file.WriteLine(kEndBlock) && bOk;
+    }
+    return bOk;
 }
 
 void CPlayer::ReadRecords(CPlayerFile& file, Records& records)
@@ -110,13 +126,7 @@ bool CPlayer::Save(const QString& strFolder)
     CPlayerFile file;
     if (!file.Open(strPath, CPlayerFile::modeWrite))
         return false;
-    bool bOk = file.WriteLine(m_strName);
-    bOk = file.WriteLine(m_strFileName) && bOk;
-    for (const auto& pRecord : m_records) {
-        bOk = file.WriteLine(kStartBlock) && bOk;
-        bOk = pRecord->Write(&file) && bOk;
-        bOk = file.WriteLine(kEndBlock) && bOk;
-    }
+    bool bOk = WriteTo(file);
     bOk = file.Close() && bOk;
     if (bOk)
         m_synced = RecordTexts(m_records);

@@ -24,6 +24,9 @@ public:
     // it was).
     bool Save(const QString& strFolder) override;
     void Clear() override;
+    // The player file's contents from, or to, a file already open (Load and Save open it).
+    void ReadFrom(CPlayerFile& file);
+    bool WriteTo(CPlayerFile& file) const;
 
     // Opens a record for a game that begins (a record still in progress stays as it is).
     void StartGame(const QString& strTitle);

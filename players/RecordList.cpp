@@ -2,6 +2,7 @@
 
 #include "Prompts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextBoundaryFinder>
@@ -66,11 +67,14 @@ bool CRecordList::AssignFileName(const QString& strName, const QString& strFolde
 {
     m_strName = strName;
     const QString strStem = FileStem(strName);
+    // Letter case does not tell files apart: the folder may be copied where it does not count.
+    const QStringList taken = QDir(strFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                        | QDir::NoDotAndDotDot);
     for (int n = 0; n < kFileNameCandidates; ++n) {
         const QString strFileName = strStem + QString::number(n) + QStringLiteral(".ply");
         const QString strPath = strFolder + strFileName;
         const QFileInfo info(strPath);
-        if (info.exists() || info.isSymLink())
+        if (info.exists() || info.isSymLink() || taken.contains(strFileName, Qt::CaseInsensitive))
             continue;  // someone's file
         QFile file(strPath);
         // NewOnly: never empties a file that appeared meanwhile.

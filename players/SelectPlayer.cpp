@@ -164,6 +164,14 @@ void CSelectPlayer::OnOK()
         EndDialog(IDCANCEL);
         return;
     }
+    // The other seat's player is not listed: his name typed in full must not pick another
+    // player whose name begins with it, nor register him twice.
+    const CPlayer* pOther = OtherSeatPlayer();
+    if (pOther && CPlayerIndex::IsPlayerFileName(pOther->m_strFileName)
+        && GetDlgItemText(kNameId).compare(pOther->m_strName, Qt::CaseInsensitive) == 0) {
+        AfxMessageBox(QStringLiteral("%1 is already playing.").arg(pOther->m_strName));
+        return;
+    }
     const int nIndex = m_pList->SelectedIndex();
     if (nIndex < 0)
         AddNewPlayer(*pPlayer, PlayersFolder());

@@ -8,6 +8,7 @@
 #include "StatsReport.h"
 #include "TextViewer.h"
 
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -137,7 +138,10 @@ void CStatsDlg::OnPrint()
         AfxMessageBox(QStringLiteral("Unable to write statistics!"));
         return;
     }
-    CTextViewer::Open(CStatsReport::PrintFilePath(strFolder));
+    const QString strPath = CStatsReport::PrintFilePath(strFolder);
+    if (!CTextViewer::Open(strPath))
+        AfxMessageBox(QStringLiteral("The statistics were saved in %1, but no program was found to show them.")
+                          .arg(QFileInfo(strPath).absoluteFilePath()));
 }
 
 void CStatsDlg::OnPurge()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Zorbly need on Debian 12, then builds it.
 #   scripts/setup.sh [build-dir] [extra cmake arguments...]
+#   scripts/setup.sh --deps-only          only installs the packages
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,6 +23,8 @@ if ((${#missing[@]})); then
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+[ "${1:-}" = "--deps-only" ] && exit 0
 
 build_dir=${1:-build}
 shift || true

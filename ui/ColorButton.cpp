@@ -18,6 +18,8 @@ constexpr int kTextCentreY = 27;
 CColorButton::CColorButton(QWidget* pParent)
     : QPushButton(pParent), m_crFace(palette().color(QPalette::Button))
 {
+    // Pieces and operators are played with clicks and Space, never with Enter.
+    setAutoDefault(false);
 }
 
 void CColorButton::SetRaised(bool bRaised)

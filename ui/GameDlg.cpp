@@ -1,5 +1,7 @@
 #include "GameDlg.h"
 
+#include <algorithm>
+
 #include "BoardWnd.h"
 #include "BracketWnd.h"
 #include "Clock.h"
@@ -18,6 +20,8 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <algorithm>
 
 CGameDlg::CGameDlg()
     : CScaledDialog(102),
@@ -69,6 +73,9 @@ bool CGameDlg::OnInitDialog()
         OperatorButton(nId)->ShowFirstOperator();
     }
     connect(Board(), &CBoardWnd::PieceClicked, this, &CGameDlg::OnPieceClick);
+    // Pieces lie one pixel in from the board's edge: the board holds that margin on every side.
+    Board()->resize(std::max(Board()->width(), 2 + CBoardWnd::kColumns * CBoardWnd::kPieceWidth),
+                    std::max(Board()->height(), 2 + CBoardWnd::kRows * CBoardWnd::kPieceHeight));
     for (int nId : {1011, 1010})
         Bracket(nId)->SetBitmap(130, &CPalette::Application());
     for (int nId : {1009, 1005})
@@ -78,6 +85,11 @@ bool CGameDlg::OnInitDialog()
     // The full board shows until the first game is set up; without its file the board stays empty.
     if (Board()->LoadBoard(QStringLiteral("ASMD.A")))
         Board()->Arrange();
+    // No button of the game window is a default button, so a focused one ignores Enter too.
+    for (QPushButton* pButton : findChildren<QPushButton*>()) {
+        pButton->setAutoDefault(false);
+        pButton->setDefault(false);
+    }
     ApplyControlColors();
     UpdateAnchor();
     m_bSounds = CGameApp::Instance()->m_bSound;

@@ -22,6 +22,8 @@ class CPlayer;
 class CGameDlg : public CScaledDialog {
     Q_OBJECT
 public:
+    // Enter does nothing in the game window: a focused control pressing it must not act.
+    void PressEnter() override {}
     CGameDlg();
     ~CGameDlg() override;
 
@@ -143,6 +145,7 @@ protected:
     QWidget* CreateControl(const ControlTemplate& ctl) override;
     void OnCancel() override;
     void OnClose() override;
+
     void paintEvent(QPaintEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;

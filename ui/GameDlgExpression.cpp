@@ -50,7 +50,7 @@ bool CGameDlg::IsComputersTurn() const
 
 bool CGameDlg::IsRowLocked(bool bNumberButton) const
 {
-    if (m_nTurnPhase != 0)
+    if (m_nTurnPhase != 0 || !IsGameRunning())
         return true;
     if (!IsComputersTurn())
         return false;

@@ -68,7 +68,7 @@ void CGameDlg::SavePlayers()
 void CGameDlg::NewGame(bool bNewPlayers)
 {
     CBoardWnd* pBoard = Board();
-    CSetupDlg dlg;
+    CSetupDlg dlg(this);
     dlg.SetValues(m_bGameInProgress, m_bSounds, pBoard->m_bSubtract, pBoard->m_bDivide,
                   pBoard->m_bMultiply, pBoard->m_bAdd, m_strPlayerName[0], m_strPlayerName[1],
                   m_bOnePlayer ? 0 : 1, m_nSignMode, SizeChoiceFromPieces(m_nPieceCount),

@@ -16,7 +16,4 @@ public:
 
 protected:
     bool OnInitDialog() override;
-
-private:
-    void CenterOnOwner();
 };

@@ -3,8 +3,6 @@
 #include "Prompts.h"
 #include "Resources.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -73,11 +71,7 @@ bool CSetupDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     DoDataExchange(false);
-    if (const QScreen* pScreen = QGuiApplication::primaryScreen()) {
-        QRect rc(QPoint(0, 0), size());
-        rc.moveCenter(pScreen->availableGeometry().center());
-        move(rc.topLeft());
-    }
+    CenterOnOwner();
     if (!m_bNewPlayers) {
         EnableDlgItem(kOnePlayer, false);
         EnableDlgItem(kTwoPlayers, false);

@@ -56,6 +56,7 @@ public:
         m_dlg.OperatorButton(1007)->ShowFirstOperator();
         m_dlg.m_nBracketMode = m_dlg.m_nTurnPhase = 0;
         m_dlg.m_bFormShown = m_dlg.m_bBlink = false;
+        m_dlg.m_bFirstSetUp = false;  // a game is running
         m_board.ClearSelection();
     }
 

@@ -12,7 +12,12 @@ public:
     CFakeTextViewer(const CFakeTextViewer&) = delete;
     CFakeTextViewer& operator=(const CFakeTextViewer&) = delete;
 
-    void OpenFile(const QString& strPath) override { m_files << strPath; }
+    bool OpenFile(const QString& strPath) override
+    {
+        m_files << strPath;
+        return m_bOpens;
+    }
+    bool m_bOpens = true;  // false: the desktop has no application for text
     const QStringList& Files() const { return m_files; }
 
 private:

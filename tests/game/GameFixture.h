@@ -5,20 +5,18 @@
 #include "FakePrompts.h"
 #include "FakeSoundPlayer.h"
 #include "GameApp.h"
+#include "Player.h"
 #include "HintDlg.h"
 #include "MessageDlg.h"
 #include "OperatorButton.h"
 #include "PieceButton.h"
-#include "Player.h"
 #include "PlayerIndex.h"
 #include "QtPrinters.h"
 #include "Random.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
-#include <map>
 
 // Runs every modal dialog without an event loop: the game's own message boxes close with OK,
 // the others take the next action queued for their template, else end with OK (the start-up
@@ -50,7 +48,7 @@ private:
         std::deque<Action>& queue = m_queued[nTemplate];
         if (queue.empty())
             return dlg.EndDialog(nTemplate == 100 ? IDOK : IDCANCEL);
-        Action action = std::move(queue.front());
+        const Action action = std::move(queue.front());
         queue.pop_front();
         action(dlg);
     }
@@ -89,6 +87,19 @@ protected:
     CGameDlg& Dlg() { return m_app.m_gameDlg; }
     CBoardWnd& Board() { return *Dlg().Board(); }
     const CGameStats& Record(int nSeat = 0) { return *m_app.m_pPlayer[nSeat]->m_records.back(); }
+    // The scores shown, the player to move and the turn phase: "3:0 player 1 phase 1".
+    QString Shown()
+    {
+        const CGameDlg& dlg = Dlg();
+        return dlg.GetDlgItemText(1034) + ":" + dlg.GetDlgItemText(1035) +
+               QStringLiteral(" player %1 phase %2").arg(dlg.CurrentPlayer()).arg(dlg.m_nTurnPhase);
+    }
+    // What a record counts: "score 3 passes 1 missed 1 hints 0+0".
+    static QString Counts(const CGameStats& r)
+    {
+        return QStringLiteral("score %1 passes %2 missed %3 hints %4+%5")
+            .arg(r.m_nScore).arg(r.m_nPasses).arg(r.m_nMissedMoves).arg(r.m_nOptimalHints).arg(r.m_nOperatorHints);
+    }
 
     // Replaces the board file of a key: the numbers in place order.
     static void WriteBoard(const QString& strKey, const std::vector<int>& numbers)
@@ -110,10 +121,8 @@ protected:
             dlg.CheckRadioButton(1024, 1026, 1024 + c.nSignMode);
             dlg.CheckDlgButton(1050, c.bSounds);
             dlg.CheckDlgButton(1051, c.bQuickInstructions);
-            for (int i = 0; i < 2; ++i) {
-                if (c.szName[i])
-                    dlg.SetDlgItemText(1018 + i, QString::fromLatin1(c.szName[i]));
-            }
+            for (int i = 0; i < 2 && c.szName[i]; ++i)
+                dlg.SetDlgItemText(1018 + i, QString::fromLatin1(c.szName[i]));
             dlg.ClickDlgItem(IDOK);
         });
     }

@@ -43,11 +43,10 @@ TEST_P(Hint, CostsTellsAndCounts)
     m_sounds.Clear();
     TakeHint(c.nButton);
 
-    EXPECT_EQ(Dlg().m_nScore[0], -c.nCost);
-    EXPECT_EQ(Dlg().GetDlgItemText(1034), QString::number(-c.nCost));
+    // The score may fall below zero.
+    EXPECT_EQ(Shown(), QStringLiteral("%1:0 player 0 phase 0").arg(-c.nCost));
     EXPECT_EQ(m_sounds.Files(), QStringList(c.nCost, QStringLiteral("data/down.wav")));
-    EXPECT_EQ(Record().m_nOptimalHints, c.nOptimal);
-    EXPECT_EQ(Record().m_nOperatorHints, c.nOperator);
+    EXPECT_EQ(Counts(Record()), QStringLiteral("score 1 passes 0 missed 0 hints %1+%2").arg(c.nOptimal).arg(c.nOperator));
     const QString strTexts[] = {QStringLiteral("The value of the best piece is %1.").arg(Dlg().m_nBestValue),
                                 QStringLiteral("The operators have been set.")};
     EXPECT_EQ(m_modals.m_messages, c.nButton == IDCANCEL ? QStringList() : QStringList{strTexts[c.nOperator]});
@@ -66,14 +65,19 @@ INSTANTIATE_TEST_SUITE_P(Table, Hint,
                                            HintCase{"Cancel", IDCANCEL, 0, 0, 0}),
                          [](const auto& tpi) { return std::string(tpi.param.szName); });
 
-// A second hint in the same turn is charged again.
-TEST_F(Hint, ScoreMayFallBelowZero)
+// In a two-player game player two's hints, passes and score are charged, shown and recorded as
+// player two's.
+TEST_F(GameTest, PlayerTwoKeepsAnAccountOfItsOwn)
 {
-    StartRolledGame();
-    Dlg().m_nScore[0] = 1;
+    StartRolledGame({.bTwoPlayers = true}, {"Ann", "Bob"});
+    const int nAnnsPoints = TakeMarkedPiece();
+    FinishRoll();
+    Dlg().m_nScore[1] = 10;
     TakeHint(CHintDlg::kOptimal);
-    EXPECT_EQ(Dlg().m_nScore[0], -2);
-    TakeHint(CHintDlg::kOptimal);
-    EXPECT_EQ(Dlg().m_nScore[0], -5);
-    EXPECT_EQ(Record().m_nOptimalHints, 2);
+    EXPECT_EQ(Dlg().GetDlgItemText(1035), QStringLiteral("7"));
+    m_prompts.Answer({IDYES, IDNO});
+    Dlg().OnPass();
+    EXPECT_EQ(Counts(Record(1)), QStringLiteral("score 7 passes 1 missed 1 hints 1+0"));
+    EXPECT_EQ(Counts(Record(0)), QStringLiteral("score %1 passes 0 missed 0 hints 0+0").arg(nAnnsPoints));
+    EXPECT_EQ(Shown(), QStringLiteral("%1:7 player 0 phase 1").arg(nAnnsPoints));
 }

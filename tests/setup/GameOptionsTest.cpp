@@ -1,4 +1,4 @@
-// Game options: board keys and texts, size choices, placeholder names, the score count and the
+// Game options: size choices, placeholder names, the score count and the
 // hint dialog's results.
 #include "FakeSoundPlayer.h"
 #include "GameOptions.h"
@@ -7,53 +7,6 @@
 #include "ScoreBoard.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
-
-namespace {
-
-struct OpsCase {
-    bool bAdd, bSubtract, bMultiply, bDivide;
-    const char* szLetters;
-    const char* szOperators;
-};
-
-struct SignCase {
-    int nMode;
-    char cLetter;
-    const char* szText;
-};
-
-const OpsCase kOps[] = {
-    {0, 0, 0, 0, "", ""},       {1, 0, 0, 0, "A", "+"},     {0, 1, 0, 0, "S", "-"},     {0, 0, 1, 0, "M", "*"},
-    {0, 0, 0, 1, "D", "/"},     {1, 1, 0, 0, "AS", "+-"},   {1, 0, 1, 0, "AM", "+*"},   {1, 0, 0, 1, "AD", "+/"},
-    {0, 1, 1, 0, "SM", "-*"},   {0, 1, 0, 1, "SD", "-/"},   {0, 0, 1, 1, "MD", "*/"},   {1, 1, 1, 0, "ASM", "+-*"},
-    {1, 1, 0, 1, "ASD", "+-/"}, {1, 0, 1, 1, "AMD", "+*/"}, {0, 1, 1, 1, "SMD", "-*/"}, {1, 1, 1, 1, "ASMD", "+-*/"},
-};
-
-const SignCase kSigns[] = {{0, 'P', "only positive"}, {1, 'N', "only negative"}, {2, 'A', "both positive and negative"}};
-
-class EveryCombination : public ::testing::TestWithParam<std::tuple<OpsCase, SignCase>> {};
-
-}  // namespace
-
-// The board key names the file a game loads and the text lands in every player's records.
-TEST_P(EveryCombination, GivesItsBoardKeyAndTexts)
-{
-    const auto& [ops, sign] = GetParam();
-    GameOptions options;
-    options.bAdd = ops.bAdd;
-    options.bSubtract = ops.bSubtract;
-    options.bMultiply = ops.bMultiply;
-    options.bDivide = ops.bDivide;
-    options.nSignMode = sign.nMode;
-    options.nPieces = 16;
-    EXPECT_EQ(options.BoardKey(), QString(ops.szLetters) + '.' + sign.cLetter);
-    EXPECT_EQ(options.Description(), QStringLiteral("A 16 piece game with %1 operators and %2 numbers allowed.")
-                                         .arg(ops.szOperators, sign.szText));
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, EveryCombination,
-                         ::testing::Combine(::testing::ValuesIn(kOps), ::testing::ValuesIn(kSigns)));
 
 // Sizes map to piece counts both ways; anything else falls back to the Medium game.
 TEST(SizeChoice, MapsToPieceCountsBothWaysAndUnknownValuesFallBackToMedium)

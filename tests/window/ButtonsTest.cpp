@@ -5,7 +5,6 @@
 #include "Frames.h"
 #include "GameSound.h"
 #include "Palette.h"
-#include "PieceButton.h"
 
 #include <QFile>
 #include <QPainter>
@@ -94,15 +93,6 @@ TEST(Draw3DFrame, LeavesOutTheEndPoints)
     EXPECT_EQ(image.pixelColor(2, 6), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(6, 2), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(3, 3), QColor(Qt::white));
-}
-
-TEST(PieceButton, ColourRequestFollowsTheEnabledState)
-{
-    const QBrush yellow(QColor(255, 255, 128)), red(Qt::red);
-    CPieceButton piece(3012, 42, 7, &yellow, &red);
-    EXPECT_EQ(piece.CtlColor(), &yellow);
-    piece.setEnabled(false);
-    EXPECT_EQ(piece.CtlColor(), &red);
 }
 
 // Hidden, the bracket is all sea green; shown, its black glyph darkens the green.

@@ -201,7 +201,11 @@ TEST_P(GameOver, AnnouncesTheResultAndClosesTheRecords)
     const GameOverCase& c = GetParam();
     const QStringList names = c.bTwoPlayers ? QStringList{"Ann", "Bob"} : QStringList{"Ann"};
     StartRolledGame({.bTwoPlayers = c.bTwoPlayers, .bSounds = true}, names);
-    m_modals.Queue(132, [](CDialog& dlg) { dlg.ClickDlgItem(1049); });
+    bool bSavedFinished = false;  // before the next set-up, whatever it does
+    m_modals.Queue(132, [&](CDialog& dlg) {
+        bSavedFinished = RecordOnDisk(names.back()).m_bFinished;
+        dlg.ClickDlgItem(1049);
+    });
     for (int p = 0; p < kPlaces; ++p) {
         if (p != Dlg().m_nBestPlace && !Board().Piece(p)->m_bTaken)
             Board().TakePiece(p, 1);
@@ -232,7 +236,7 @@ TEST_P(GameOver, AnnouncesTheResultAndClosesTheRecords)
     EXPECT_EQ(m_prompts.Prompts().end()[-2].m_strCaption, QStringLiteral("Game Over"));
     EXPECT_EQ(m_sounds.Files().filter(QRegularExpression("(human|comp)w")),
               c.szSound ? QStringList{c.szSound} : QStringList());
-    EXPECT_TRUE(Dlg().IsEnded() && !m_app.m_pPlayer[0]);
+    EXPECT_TRUE(bSavedFinished && Dlg().IsEnded() && !m_app.m_pPlayer[0]);
     for (int nSeat = 0; nSeat < names.size(); ++nSeat) {
         const CGameStats record = RecordOnDisk(names[nSeat]);
         EXPECT_TRUE(record.m_bFinished);

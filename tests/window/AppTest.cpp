@@ -20,13 +20,6 @@ QByteArray ReadFile(const QString& strPath)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-struct SoundCase {
-    const char* szContent;  // nullptr: no file
-    bool bExpected;
-};
-
-class SoundSetting : public AppFixture, public ::testing::WithParamInterface<SoundCase> {};
-
 // Records the commands that reach the application instead of carrying them out.
 class CCommandRecorder : public CGameApp {
 public:
@@ -39,19 +32,19 @@ using Accelerators = AppFixtureOf<CCommandRecorder>;
 }  // namespace
 
 // Only the exact first line "TRUE" turns sounds on.
-TEST_P(SoundSetting, FirstLineDecides)
+TEST_F(AppFixture, SoundSettingIsOnOnlyWhenTheFirstLineIsTrue)
 {
-    if (GetParam().szContent)
-        WriteFile(QStringLiteral("data/Sound.dat"), GetParam().szContent);
-    EXPECT_TRUE(m_app.CSeriesApp::InitInstance({}));
-    EXPECT_EQ(m_app.m_bSound, GetParam().bExpected);
+    const std::pair<const char*, bool> cases[] = {
+        {"TRUE\r\n", true},   {"TRUE", true},        {"TRUE\r\nFALSE\r\n", true}, {"True\r\n", false},
+        {"TRUE \r\n", false}, {"FALSE\r\n", false}, {"\r\nTRUE\r\n", false},     {nullptr, false}};
+    for (auto [szContent, bExpected] : cases) {
+        QFile::remove(QStringLiteral("data/Sound.dat"));
+        if (szContent)
+            WriteFile(QStringLiteral("data/Sound.dat"), szContent);
+        EXPECT_TRUE(m_app.CSeriesApp::InitInstance({}));
+        EXPECT_EQ(m_app.m_bSound, bExpected) << (szContent ? szContent : "no file");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, SoundSetting,
-                         ::testing::Values(SoundCase{"TRUE\r\n", true}, SoundCase{"TRUE", true},
-                                           SoundCase{"TRUE\r\nFALSE\r\n", true}, SoundCase{"True\r\n", false},
-                                           SoundCase{"TRUE \r\n", false}, SoundCase{"FALSE\r\n", false},
-                                           SoundCase{"\r\nTRUE\r\n", false}, SoundCase{nullptr, false}));
 
 // The setting is written back with CR LF under the start-up folder; without a data folder nothing
 // is written and nothing said.
@@ -70,21 +63,18 @@ TEST_F(AppFixture, StartUpRecordsTheFolderAndExitWritesTheSetting)
     EXPECT_EQ(m_prompts.Count(), 0);
 }
 
+// The game runs after the refusal, with sounds off and no start-up folder; File > Exit asks first.
 TEST_F(AppFixture, ArgumentsAreRefusedOnceAndTheGameStillRuns)
 {
     WriteFile(QStringLiteral("data/Sound.dat"), "TRUE\r\n");
-    bool bWindowRan = false;
+    m_prompts.Answer({IDOK, IDYES});
     m_modals.ThenEnd(IDOK);  // the start-up picture
-    m_modals.Then([&](CDialog& dlg) {
-        bWindowRan = dlg.Template().nId == 102;
-        static_cast<CGameDlg&>(dlg).QuitGame(1);
-    });
+    m_modals.Then([&](CDialog&) { m_app.OnCommand(32772); });
     EXPECT_FALSE(m_app.InitInstance({QStringLiteral("saved.zor")}));
-    EXPECT_TRUE(bWindowRan);
-    EXPECT_EQ(m_prompts.Texts(), QStringList{"Please start a saved game after startup!"});
-    EXPECT_EQ(m_prompts.Last().m_strCaption, QStringLiteral("Zorbly"));
-    EXPECT_TRUE(m_app.m_strHomeDir.isEmpty());
-    EXPECT_FALSE(m_app.m_bSound);
+    EXPECT_EQ(m_modals.TemplatesRun(), (std::vector<int>{100, 102}));
+    EXPECT_EQ(m_prompts.Texts(), (QStringList{"Please start a saved game after startup!", "Are you sure you want to quit?"}));
+    EXPECT_EQ(m_prompts.Prompts()[0].m_strCaption, QStringLiteral("Zorbly"));
+    EXPECT_TRUE(m_app.m_strHomeDir.isEmpty() && !m_app.m_bSound && m_app.m_gameDlg.IsEnded());
 }
 
 // Ctrl+N and Ctrl+X work while the game window runs; menu commands reach the application, the
@@ -105,16 +95,6 @@ TEST_F(Accelerators, CtrlNAndCtrlXAndTheMenuReachTheApplication)
     });
     m_app.InitInstance({});
     EXPECT_EQ(m_app.m_commands, (std::vector<int>{32775, 32772, 32779, 57670}));
-}
-
-TEST_F(AppFixture, ExitCommandAsksBeforeQuitting)
-{
-    m_prompts.Answer(IDYES);
-    m_modals.ThenEnd(IDOK);  // the start-up picture
-    m_modals.Then([&](CDialog&) { m_app.OnCommand(32772); });
-    m_app.InitInstance({});
-    EXPECT_EQ(m_prompts.Texts(), QStringList{"Are you sure you want to quit?"});
-    EXPECT_TRUE(m_app.m_gameDlg.IsEnded());
 }
 
 // The start-up picture opens with the window, before anything else, and again from the menu and

@@ -5,125 +5,207 @@
 #include "FakePrompts.h"
 #include "FakeSoundPlayer.h"
 #include "GameApp.h"
-#include "MessageDlg.h"
-#include "PieceButton.h"
 #include "Player.h"
+#include "HintDlg.h"
+#include "MessageDlg.h"
+#include "OperatorButton.h"
+#include "PieceButton.h"
+#include "PlayerIndex.h"
 #include "QtPrinters.h"
+#include "Random.h"
 
-#include <QDir>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
-#include <functional>
 #include <gtest/gtest.h>
-#include <map>
-#include <optional>
-#include <vector>
 
-// Runs every modal dialog without an event loop: the start-up picture and the game's message
-// boxes are closed with OK, the others take the next action queued for their template, or
-// Cancel when none is left. Every dialog and prompt goes into one log, in order.
+// Runs every modal dialog without an event loop: the game's own message boxes close with OK,
+// the others take the next action queued for their template, else end with OK (the start-up
+// picture) or Cancel. One log holds every dialog, prompt and message box, in order.
 class CModalRouter {
 public:
     using Action = std::function<void(CDialog&)>;
-
-    CModalRouter();
-    ~CModalRouter();
-    CModalRouter(const CModalRouter&) = delete;
-    CModalRouter& operator=(const CModalRouter&) = delete;
-
+    CModalRouter() { CDialog::SetModalHook([this](CDialog& dlg) { Run(dlg); }); }
+    ~CModalRouter() { CDialog::SetModalHook({}); }
     void Queue(int nTemplate, Action action) { m_queued[nTemplate].push_back(std::move(action)); }
-    int Count(int nTemplate) const
-    {
-        return static_cast<int>(m_log.count(QStringLiteral("dialog %1").arg(nTemplate)));
-    }
+    int Count(int nTemplate) const { return m_log.count(QStringLiteral("dialog %1").arg(nTemplate)); }
 
-    QStringList m_messages;            // the texts of the game's own message boxes
-    QStringList m_log;                 // "dialog <id>", "prompt <text>", "message <text>"
+    QStringList m_messages;             // the texts of the game's own message boxes
+    QStringList m_log;                  // "dialog <id>", "prompt <text>", "message <text>"
     std::function<void()> m_onMessage;  // runs while a message box is open
 
 private:
-    void Run(CDialog& dlg);
-
+    void Run(CDialog& dlg)
+    {
+        if (auto* pMessage = qobject_cast<CMessageDlg*>(&dlg)) {
+            m_messages << pMessage->m_strText;
+            m_log << "message " + pMessage->m_strText;
+            if (m_onMessage)
+                m_onMessage();
+            return dlg.EndDialog(IDOK);
+        }
+        const int nTemplate = dlg.Template().nId;
+        m_log << QStringLiteral("dialog %1").arg(nTemplate);
+        std::deque<Action>& queue = m_queued[nTemplate];
+        if (queue.empty())
+            return dlg.EndDialog(nTemplate == 100 ? IDOK : IDCANCEL);
+        const Action action = std::move(queue.front());
+        queue.pop_front();
+        action(dlg);
+    }
     std::map<int, std::deque<Action>> m_queued;
 };
 
-// What the setup dialog is given for the next game.
+// What the setup dialog is given for the next game; names are typed only when given.
 struct SetupChoice {
     bool bTwoPlayers = false;
-    int nSize = 0;                        // 0 Quick ... 3 Large
-    QString strOperations = QStringLiteral("ASMD");
-    int nSignMode = 2;                    // 0 positive, 1 negative, 2 both
+    int nSize = 0;  // 0 Quick ... 3 Large
+    const char* szOperations = "ASMD";
+    int nSignMode = 2;  // 0 positive, 1 negative, 2 both
     bool bSounds = false;
     bool bQuickInstructions = false;
-};
-
-// One way of filling the row: the drawn entries in slot order, the operators and the brackets.
-struct RowChoice {
-    int nEntry[3] = {0, 1, 2};
-    char cOperator[2] = {'+', '+'};
-    int nBracketMode = 0;
-    int nValue = 0;
-};
-
-// A move a player can make with the numbers of the turn: the row and the piece it reaches.
-struct MoveChoice {
-    RowChoice row;
-    int nPlace = -1;
-    int nPoints = 0;  // the piece's taken-neighbour count plus 1
-};
-
-// One draw of a roll as the board's search sees it.
-struct DrawnRoll {
-    int nNumber[3] = {0, 0, 0};
-    bool bReaches = false;
-    int nPlace = -1;  // the best piece's place
-    int nCount = -1;  // its taken-neighbour count
-    int nValue = 0;   // its number
+    const char* szName[2] = {nullptr, nullptr};
 };
 
 // The game application in a fresh game folder with the real board files, every dialog and
-// message box scripted, sounds recorded, and a fixed seed.
+// message box scripted, sounds and help requests recorded, and a fixed seed.
 class GameTest : public ::testing::Test {
 protected:
-    static constexpr unsigned kSeed = 20240611;
-
-    GameTest();
-    ~GameTest() override;
+    GameTest() : m_strOldDir(QDir::currentPath())
+    {
+        QDir::setCurrent(m_home.path());
+        QDir().mkpath(QStringLiteral("players"));
+        QDir().mkpath(QStringLiteral("data"));
+        const QDir source(QStringLiteral(ZORBLY_SOURCE_DIR "/data"));
+        for (const QString& strName : source.entryList({"*.A", "*.P", "*.N", "zorb.bmp", "zorb.dat"}))
+            QFile::copy(source.filePath(strName), QStringLiteral("data/") + strName);
+        m_prompts.OnShow([this](const CFakePrompts::Prompt& p) { m_modals.m_log << "prompt " + p.m_strText; });
+        m_app.CSeriesApp::InitInstance({});
+        CRandom::Seed(20240611);
+    }
+    ~GameTest() override { QDir::setCurrent(m_strOldDir); }
 
     CGameDlg& Dlg() { return m_app.m_gameDlg; }
     CBoardWnd& Board() { return *Dlg().Board(); }
+    const CGameStats& Record(int nSeat = 0) { return *m_app.m_pPlayer[nSeat]->m_records.back(); }
+    // The scores shown, the player to move and the turn phase: "3:0 player 1 phase 1".
+    QString Shown()
+    {
+        const CGameDlg& dlg = Dlg();
+        return dlg.GetDlgItemText(1034) + ":" + dlg.GetDlgItemText(1035) +
+               QStringLiteral(" player %1 phase %2").arg(dlg.CurrentPlayer()).arg(dlg.m_nTurnPhase);
+    }
+    // What a record counts: "score 3 passes 1 missed 1 hints 0+0".
+    static QString Counts(const CGameStats& r)
+    {
+        return QStringLiteral("score %1 passes %2 missed %3 hints %4+%5")
+            .arg(r.m_nScore).arg(r.m_nPasses).arg(r.m_nMissedMoves).arg(r.m_nOptimalHints).arg(r.m_nOperatorHints);
+    }
 
-    // Replaces a board file of the game folder: one line per place, numbers in place order.
-    void WriteBoard(const QString& strKey, const std::vector<int>& numbers);
+    // Replaces the board file of a key: the numbers in place order.
+    static void WriteBoard(const QString& strKey, const std::vector<int>& numbers)
+    {
+        QFile file(QStringLiteral("data/") + strKey);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (int nNumber : numbers)
+            file.write(QByteArray::number(nNumber) + " , 0\r\n");
+    }
 
-    void QueueSetup(const SetupChoice& choice);
-    // The player selection: types the name and confirms it (a new name is added).
-    void QueueSelectPlayer(const QString& strName);
-    // Opens the window and starts the first game: setup dialog, then a selection per human.
-    void StartFirstGame(const SetupChoice& choice, const QStringList& names);
-    // A Quick one-player game for Ann, its first roll over.
-    void StartRolledGame(bool bSounds = false);
-    // Runs the commands the way the end of a game and the menu do.
-    void NewGameCommand(bool bNewPlayers, bool bInProgress = true);
-
-    void FinishRoll();
-    // The 15 draws a roll started from nSeed would make on the board as it stands.
-    std::vector<DrawnRoll> SimulateRoll(unsigned nSeed) const;
-    // The first seed from 1 whose roll satisfies the test; 0 when none of the first 5000 does.
-    unsigned FindSeed(const std::function<bool(const std::vector<DrawnRoll>&)>& fnWanted) const;
-    // Rolls again for the same turn from the seed, as the next turn would.
-    void RollFrom(unsigned nSeed);
-    // Every row over the drawn numbers that reaches a piece on the board, best points first.
-    std::vector<MoveChoice> PossibleMoves();
-    void EnterRow(const RowChoice& row);
-    void ClickPiece(int nPlace);
-    // Opens the hint dialog and clicks nButton in it.
-    void TakeHint(int nButton);
-    int TakenNeighbours(int nPlace) const;
-
-    // Read back from disk.
-    std::unique_ptr<CPlayer> LoadPlayer(const QString& strName) const;
+    void QueueSetup(const SetupChoice& c)
+    {
+        m_modals.Queue(132, [c](CDialog& dlg) {
+            if (dlg.IsDlgItemEnabled(1016))
+                dlg.CheckRadioButton(1016, 1017, c.bTwoPlayers ? 1017 : 1016);
+            dlg.CheckRadioButton(1027, 1030, 1027 + c.nSize);
+            for (int i = 0; i < 4; ++i)
+                dlg.CheckDlgButton(1020 + i, QByteArray(c.szOperations).contains("ASMD"[i]));
+            dlg.CheckRadioButton(1024, 1026, 1024 + c.nSignMode);
+            dlg.CheckDlgButton(1050, c.bSounds);
+            dlg.CheckDlgButton(1051, c.bQuickInstructions);
+            for (int i = 0; i < 2 && c.szName[i]; ++i)
+                dlg.SetDlgItemText(1018 + i, QString::fromLatin1(c.szName[i]));
+            dlg.ClickDlgItem(IDOK);
+        });
+    }
+    // The player selection: types a new name and confirms it.
+    void QueueSelectPlayer(const QString& strName)
+    {
+        m_modals.Queue(143, [strName](CDialog& dlg) {
+            dlg.SetDlgItemText(1029, strName);
+            dlg.OnCommand(1029, EN_CHANGE);
+            dlg.ClickDlgItem(IDOK);
+        });
+    }
+    // Opens the window and starts the first game: the setup dialog, then a selection per name.
+    void StartFirstGame(const SetupChoice& choice, const QStringList& names = {"Ann"})
+    {
+        Dlg().Create();
+        QueueSetup(choice);
+        for (const QString& strName : names)
+            QueueSelectPlayer(strName);
+        NewGameCommand(true, false);
+        m_prompts.ClearRecord();  // "Add new player?"
+    }
+    void StartRolledGame(const SetupChoice& choice = {}, const QStringList& names = {"Ann"})
+    {
+        StartFirstGame(choice, names);
+        FinishRoll();
+    }
+    // The menu commands; with bInProgress false, the set-up at start and after a game.
+    void NewGameCommand(bool bNewPlayers, bool bInProgress = true)
+    {
+        Dlg().m_bGameInProgress = bInProgress;
+        bNewPlayers ? m_app.OnNewPlayers() : m_app.OnNewGame();
+        Dlg().m_bGameInProgress = true;
+    }
+    // Ticks until the roll is over; a computer that cannot move passes, which starts a roll.
+    void FinishRoll()
+    {
+        for (int nTick = 0; nTick <= CGameDlg::kRollTicks && Dlg().m_nTurnPhase != 0; ++nTick) {
+            const int nBefore = Dlg().m_nTurnPhase;
+            Dlg().OnTimer();
+            if (Dlg().m_nTurnPhase < nBefore)
+                break;
+        }
+        ASSERT_LE(Dlg().m_nTurnPhase, 1);
+    }
+    // Fills the row with the roll's best move, which marks every piece of its value; returns the
+    // best of them, or the one worth the fewest points.
+    CPieceButton& MarkBest(bool bBest = true)
+    {
+        Dlg().ShowCatalogueExpression(Dlg().m_nBestIndex, true);
+        CPieceButton* pPiece = Board().Piece(Dlg().m_nBestPlace);
+        for (CPieceButton* pMarked : Board().m_marked) {
+            if (!bBest && pMarked->m_nCount < pPiece->m_nCount)
+                pPiece = pMarked;
+        }
+        return *pPiece;
+    }
+    // Takes that piece; returns its points.
+    int TakeMarkedPiece(bool bBest = true)
+    {
+        CPieceButton& piece = MarkBest(bBest);
+        const int nPoints = piece.m_nCount + 1;
+        piece.click();
+        return nPoints;
+    }
+    void TakeHint(int nButton)
+    {
+        m_modals.Queue(135, [nButton](CDialog& dlg) { dlg.ClickDlgItem(nButton); });
+        Dlg().OnCommand(1038, BN_CLICKED);
+    }
+    // The player's first record of a game, read back from disk.
+    CGameStats RecordOnDisk(const QString& strName, std::size_t nRecords = 1) const
+    {
+        QList<CPlayerEntry> entries;
+        CPlayerIndex::Read(m_home.filePath(QStringLiteral("players/")), entries);
+        CPlayer player;
+        for (const CPlayerEntry& entry : entries) {
+            if (entry.m_strName == strName)
+                player.m_strFileName = entry.m_strFileName;
+        }
+        EXPECT_TRUE(player.Load(m_home.filePath(QStringLiteral("players/"))) && player.m_records.size() == nRecords);
+        return player.m_records.empty() ? CGameStats() : *player.m_records.front();
+    }
 
     QString m_strOldDir;
     QTemporaryDir m_home;

@@ -1,16 +1,16 @@
+// Owner-drawn buttons and frames, the bracket windows, and the game's sounds.
 #include "BracketWnd.h"
 #include "ColorButton.h"
+#include "FakeSoundPlayer.h"
 #include "Frames.h"
+#include "GameSound.h"
 #include "Palette.h"
-#include "PieceButton.h"
 
-#include <QImage>
+#include <QFile>
 #include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
-
-const QColor kFace(10, 20, 30);
 
 QImage GrabPiece(CColorButton& button)
 {
@@ -18,111 +18,75 @@ QImage GrabPiece(CColorButton& button)
     return button.grab().toImage();
 }
 
-QImage FocusFrame(bool bFocus)
+// A 20 x 10 white picture with a frame drawn by fnDraw.
+QImage Framed(const std::function<void(QPainter&)>& fnDraw)
 {
     QImage image(20, 10, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter dc(&image);
-    DrawFocusFrame(dc, 0, 0, 20, 10, bFocus, Qt::gray);
+    fnDraw(dc);
+    dc.end();
     return image;
 }
 
+struct SoundCase {
+    GameSound sound;
+    const char* szPath;
+    bool bWait;
+};
+
+class GameSoundTable : public ::testing::TestWithParam<SoundCase> {};
+
 }  // namespace
 
+// The face fills the inside of a double bevel, light at the upper left and shadow at the lower
+// right; a flat button has no bevel; a new face colour shows at the next paint.
 TEST(ColorButton, FaceIsFilledInsideTheDoubleBevel)
 {
     CColorButton button;
-    button.SetFaceColor(kFace);
-    const QImage image = GrabPiece(button);
-    const QColor shadow = button.palette().color(QPalette::Dark);
-    const QColor highlight = button.palette().color(QPalette::Light);
-    EXPECT_EQ(image.pixelColor(4, 4), kFace);
-    EXPECT_EQ(image.pixelColor(84, 49), kFace);
-    EXPECT_EQ(image.pixelColor(10, 45), kFace);
-    // Two rings of bevel: light on the upper-left edges, shadow on the lower-right ones.
+    button.SetFaceColor(QColor(10, 20, 30));
+    QImage image = GrabPiece(button);
+    for (QPoint pt : {QPoint(4, 4), QPoint(84, 49), QPoint(10, 45)})
+        EXPECT_EQ(image.pixelColor(pt), QColor(10, 20, 30));
     for (int nInset : {2, 3}) {
-        EXPECT_EQ(image.pixel(nInset, 20), highlight.rgb()) << nInset;
-        EXPECT_EQ(image.pixel(20, nInset), highlight.rgb()) << nInset;
-        EXPECT_EQ(image.pixel(88 - nInset, 20), shadow.rgb()) << nInset;
-        EXPECT_EQ(image.pixel(20, 53 - nInset), shadow.rgb()) << nInset;
+        for (QPoint pt : {QPoint(nInset, 20), QPoint(20, nInset)})
+            EXPECT_EQ(image.pixel(pt), button.palette().color(QPalette::Light).rgb()) << nInset;
+        for (QPoint pt : {QPoint(88 - nInset, 20), QPoint(20, 53 - nInset)})
+            EXPECT_EQ(image.pixel(pt), button.palette().color(QPalette::Dark).rgb()) << nInset;
     }
-}
-
-TEST(ColorButton, FlatButtonHasNoBevel)
-{
-    CColorButton button;
-    button.SetFaceColor(kFace);
     button.SetRaised(false);
-    const QImage image = GrabPiece(button);
-    EXPECT_EQ(image.pixelColor(2, 20), kFace);
-    EXPECT_EQ(image.pixelColor(86, 20), kFace);
-}
-
-TEST(ColorButton, PanelNeverDrawsAButton)
-{
-    const QBrush brush(QColor(0, 153, 51));
-    CColorButton button;
-    button.SetFaceColor(kFace);
-    button.SetBrush(&brush);
-    const QImage image = GrabPiece(button);
-    EXPECT_EQ(image.pixelColor(2, 30), brush.color());
-    EXPECT_EQ(image.pixelColor(86, 30), brush.color());
-    EXPECT_EQ(image.pixelColor(44, 40), brush.color());
-    // The caption band at the top stays unpainted.
-    EXPECT_NE(image.pixelColor(44, 5), brush.color());
-}
-
-TEST(ColorButton, ChangingTheFaceRepaintsWithTheNewColour)
-{
-    CColorButton button;
-    button.SetFaceColor(kFace);
-    GrabPiece(button);
     button.SetFaceColor(Qt::red);
-    EXPECT_EQ(GrabPiece(button).pixelColor(10, 45), QColor(Qt::red));
+    image = GrabPiece(button);
+    for (QPoint pt : {QPoint(2, 20), QPoint(86, 20), QPoint(10, 45)})
+        EXPECT_EQ(image.pixelColor(pt), QColor(Qt::red));
 }
 
-TEST(FocusFrame, FocusedOutlineIsTwoPixelsAtTheEdge)
+// Focused: a two-pixel black outline at the edge without its corners. Unfocused: one pixel, one
+// inside, and switching over leaves no trace of the focused one.
+TEST(FocusFrame, OutlineFollowsTheFocus)
 {
-    const QImage image = FocusFrame(true);
-    EXPECT_EQ(image.pixelColor(5, 0), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(5, 1), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(0, 5), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(18, 5), QColor(Qt::black));
-    // Corners are left out.
-    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::gray));
-    EXPECT_EQ(image.pixelColor(5, 2), QColor(Qt::white));
-}
-
-TEST(FocusFrame, UnfocusedOutlineIsOnePixelOneInside)
-{
-    const QImage image = FocusFrame(false);
-    EXPECT_EQ(image.pixelColor(5, 0), QColor(Qt::gray));
-    EXPECT_EQ(image.pixelColor(5, 1), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(1, 5), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::gray));
-    EXPECT_EQ(image.pixelColor(5, 8), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(5, 9), QColor(Qt::gray));
-}
-
-// Switching focus repaints over the old outline: the face-coloured frame erases it.
-TEST(FocusFrame, LosingTheFocusLeavesNoTrace)
-{
-    QImage image(20, 10, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter dc(&image);
-    DrawFocusFrame(dc, 0, 0, 20, 10, true, Qt::gray);
-    DrawFocusFrame(dc, 0, 0, 20, 10, false, Qt::gray);
-    dc.end();
-    EXPECT_EQ(image, FocusFrame(false).copy());
+    const QImage focused = Framed([](QPainter& dc) { DrawFocusFrame(dc, 0, 0, 20, 10, true, Qt::gray); });
+    const QImage unfocused = Framed([](QPainter& dc) { DrawFocusFrame(dc, 0, 0, 20, 10, false, Qt::gray); });
+    const struct {
+        const QImage& image;
+        QPoint pt;
+        Qt::GlobalColor colour;
+    } pixels[] = {{focused, {5, 0}, Qt::black},   {focused, {5, 1}, Qt::black},   {focused, {0, 5}, Qt::black},
+                  {focused, {18, 5}, Qt::black},  {focused, {0, 0}, Qt::gray},    {focused, {5, 2}, Qt::white},
+                  {unfocused, {5, 0}, Qt::gray},  {unfocused, {5, 1}, Qt::black}, {unfocused, {1, 5}, Qt::black},
+                  {unfocused, {1, 1}, Qt::gray},  {unfocused, {5, 8}, Qt::black}, {unfocused, {5, 9}, Qt::gray}};
+    for (const auto& pixel : pixels)
+        EXPECT_EQ(pixel.image.pixelColor(pixel.pt), QColor(pixel.colour)) << pixel.pt.x() << "," << pixel.pt.y();
+    EXPECT_EQ(Framed([](QPainter& dc) {
+                  DrawFocusFrame(dc, 0, 0, 20, 10, true, Qt::gray);
+                  DrawFocusFrame(dc, 0, 0, 20, 10, false, Qt::gray);
+              }),
+              unfocused);
 }
 
 TEST(Draw3DFrame, LeavesOutTheEndPoints)
 {
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter dc(&image);
-    Draw3DFrame(dc, 2, 2, 8, 8, Qt::black, Qt::red);
-    dc.end();
+    const QImage image = Framed([](QPainter& dc) { Draw3DFrame(dc, 2, 2, 8, 8, Qt::black, Qt::red); });
     EXPECT_EQ(image.pixelColor(7, 2), QColor(Qt::black));  // lower-right starts at the top
     EXPECT_EQ(image.pixelColor(2, 7), QColor(Qt::black));  // and runs along the bottom
     EXPECT_EQ(image.pixelColor(1, 7), QColor(Qt::white));
@@ -131,42 +95,44 @@ TEST(Draw3DFrame, LeavesOutTheEndPoints)
     EXPECT_EQ(image.pixelColor(3, 3), QColor(Qt::white));
 }
 
-TEST(PieceButton, ColourRequestFollowsTheEnabledState)
-{
-    const QBrush yellow(QColor(255, 255, 128)), red(Qt::red);
-    CPieceButton piece(3012, 42, 7, &yellow, &red);
-    EXPECT_EQ(piece.CtlColor(), &yellow);
-    piece.setEnabled(false);
-    EXPECT_EQ(piece.CtlColor(), &red);
-    EXPECT_EQ(piece.m_nNumber, 42);
-    EXPECT_EQ(piece.m_nSecond, 7);
-    EXPECT_EQ(piece.m_nID, 3012);
-}
-
-TEST(BracketWnd, HiddenGlyphKeepsTheSeaGreenBackground)
-{
-    CBracketWnd bracket;
-    bracket.resize(16, 60);
-    ASSERT_TRUE(bracket.SetBitmap(130, &CPalette::Application()));
-    const QColor seaGreen(35, 211, 131);
-    const QImage hidden = bracket.grab().toImage();
-    for (int y = 0; y < hidden.height(); y += 3)
-        for (int x = 0; x < hidden.width(); ++x)
-            ASSERT_EQ(hidden.pixelColor(x, y), seaGreen) << x << "," << y;
-    bracket.ShowGlyph(true);
-    const QImage shown = bracket.grab().toImage();
-    int nBlack = 0, nGreen = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x) {
-            nBlack += shown.pixelColor(x, y) == QColor(Qt::black);
-            nGreen += shown.pixelColor(x, y) == seaGreen;
-        }
-    EXPECT_GT(nBlack, 20);
-    EXPECT_GT(nGreen, nBlack);
-}
-
-TEST(BracketWnd, MissingBitmapIsReported)
+// Hidden, the bracket is all sea green; shown, its black glyph darkens the green.
+TEST(BracketWnd, GlyphShowsOnTheSeaGreenBackground)
 {
     CBracketWnd bracket;
     EXPECT_FALSE(bracket.SetBitmap(9999, &CPalette::Application()));
+    bracket.resize(16, 60);
+    ASSERT_TRUE(bracket.SetBitmap(130, &CPalette::Application()));
+    for (bool bShown : {false, true}) {
+        bracket.ShowGlyph(bShown);
+        const QImage image = bracket.grab().toImage();
+        int nBlack = 0, nGreen = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                nBlack += image.pixelColor(x, y) == QColor(Qt::black);
+                nGreen += image.pixelColor(x, y) == QColor(35, 211, 131);
+            }
+        EXPECT_EQ(nGreen == 16 * 60, !bShown);
+        EXPECT_EQ(nBlack > 20, bShown);
+    }
 }
+
+// The sounds the game waits for pace the score count and the flashing; the others must not hold
+// the game. With sounds off nothing plays.
+TEST_P(GameSoundTable, PlaysItsFileWithItsFlag)
+{
+    CFakeSoundPlayer player;
+    PlayGameSound(GetParam().sound, false);
+    PlayGameSound(GetParam().sound, true);
+    EXPECT_EQ(player.Calls(), (std::vector<CFakeSoundPlayer::Call>{{GetParam().szPath, GetParam().bWait}}));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(ZORBLY_SOURCE_DIR "/") + GetParam().szPath));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, GameSoundTable,
+                         ::testing::Values(SoundCase{GameSound::Shake, "data/shake2.wav", false},
+                                           SoundCase{GameSound::Shoop, "data/shoop.wav", true},
+                                           SoundCase{GameSound::No, "data/no.wav", false},
+                                           SoundCase{GameSound::Warble, "data/warble.wav", true},
+                                           SoundCase{GameSound::Up, "data/up.wav", true},
+                                           SoundCase{GameSound::Down, "data/down.wav", true},
+                                           SoundCase{GameSound::HumanWins, "data/humanw.wav", false},
+                                           SoundCase{GameSound::ComputerWins, "data/compw.wav", false}));

@@ -2,6 +2,7 @@
 # Installs what building, running and testing Zorbly need on Debian 12, then builds it.
 #   scripts/setup.sh [build-dir] [extra cmake arguments...]
 #   scripts/setup.sh --deps-only          only installs the packages
+# ZORBLY_TARGETS="a b" builds only those targets (all when unset).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,4 +30,6 @@ fi
 build_dir=${1:-build}
 shift || true
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "$build_dir" -j"$(nproc)"
+targets=()
+for t in ${ZORBLY_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build_dir" -j"$(nproc)" "${targets[@]}"

@@ -112,11 +112,11 @@ TEST_F(GameTest, NewGameWithTheSamePlayersClosesTheRunningRecord)
     const int nScore = TakeMarkedPiece();
     Dlg().OnTimer();
     auto state = [this] {
-        QStringList state{Dlg().GetDlgItemText(1034), QString::number(Dlg().CurrentPlayer()),
+        QStringList shown{Dlg().GetDlgItemText(1034), QString::number(Dlg().CurrentPlayer()),
                           QString::number(Dlg().m_nTurnPhase), Dlg().GetDlgItemText(1031)};
         for (int p = 0; p < CBoardWnd::kPlaces; ++p)
-            state << QString::number(Board().Piece(p)->m_bTaken);
-        return state;
+            shown << QString::number(Board().Piece(p)->m_bTaken);
+        return shown;
     };
     const QStringList before = state();
     NewGameCommand(false);  // the setup dialog is cancelled

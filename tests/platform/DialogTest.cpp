@@ -5,6 +5,7 @@
 #include "Random.h"
 
 #include <QLineEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,6 +101,29 @@ TEST(Dialog, ModalHookRunsWithoutEventLoopAndReturnsTheEndDialogResult)
     EXPECT_EQ(second.DoModal(), IDOK);
     EXPECT_EQ(third.DoModal(), IDCANCEL);
     EXPECT_EQ(script.TemplatesRun(), (std::vector<int>{500, 500, 500}));
+}
+
+// Catches dialogs that block every window of the program: a dialog runs modal to its owner only,
+// and one opened without an owner takes the dialog running beneath it, so that the help window,
+// a window of its own, stays usable beside it.
+TEST(Dialog, RunsModalToItsOwnerWindowOnly)
+{
+    CRecordingDialog outer;
+    CRecordingDialog inner;
+    Qt::WindowModality innerModality = Qt::NonModal;
+    QWidget* pInnerOwner = nullptr;
+    QTimer::singleShot(0, &outer, [&] {
+        QTimer::singleShot(0, &inner, [&] {
+            innerModality = inner.windowModality();
+            pInnerOwner = inner.parentWidget();
+            inner.EndDialog(IDOK);
+        });
+        inner.DoModal();
+        outer.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(outer.DoModal(), IDCANCEL);
+    EXPECT_EQ(pInnerOwner, &outer);
+    EXPECT_EQ(innerModality, Qt::WindowModal);
 }
 
 // The rolls and the set-up removal repeat the original runtime's rand() exactly, restarting on

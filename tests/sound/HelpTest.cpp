@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,10 +17,8 @@ namespace {
 // placed inside its owner, outliving it or not opening again after it.
 TEST(HelpWindowTest, OpensAtQuickInstructionsOrContentsAndGoesWithItsOwner)
 {
-    struct CFolder {  // the program reads the document relative to its start-up folder
-        QString m_strOld = QDir::currentPath();
-        ~CFolder() { QDir::setCurrent(m_strOld); }
-    } folder;
+    // The program reads the document relative to its start-up folder.
+    const auto restore = qScopeGuard([strOld = QDir::currentPath()] { QDir::setCurrent(strOld); });
     QTemporaryDir emptyDir;
     QDir::setCurrent(emptyDir.path());
     auto pOwner = std::make_unique<QWidget>();

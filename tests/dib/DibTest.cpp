@@ -259,14 +259,13 @@ TEST(BuiltInBitmaps, HaveTheirExactSizesAndGlyphsAreBlackInkOnWhite)
     QList<QImage> seen;
     for (const auto& [nId, size, bGlyph] : cases) {
         SCOPED_TRACE(nId);
-        const QImage image = LoadBitmap(nId).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage image = Rgb(LoadBitmap(nId).toImage());
         EXPECT_EQ(image.size(), size);
         EXPECT_FALSE(seen.contains(image));
         seen << image;
         if (!bGlyph)
             continue;
-        EXPECT_EQ(image, image.convertToFormat(QImage::Format_Mono).convertToFormat(QImage::Format_RGB32))
-            << "pixels neither black ink nor white paper";
+        EXPECT_EQ(image, Rgb(image.convertToFormat(QImage::Format_Mono))) << "pixels neither black ink nor white paper";
         int nInk = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)

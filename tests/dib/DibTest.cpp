@@ -247,9 +247,9 @@ TEST(AboutDlgTest, ShippedBoxShowsItsPictureAndTextAndPlaysItsWaveAsItOpens)
 }
 
 // Catches a bitmap redrawn at another size, a glyph that is not black ink on white (the buttons
-// combine glyphs with their face by AND, so only black may show), and a copy where each picture
-// of a set must tell the player something else.
-TEST(BuiltInBitmaps, HaveTheirExactSizesAndGlyphsAreBlackInkOnWhite)
+// combine glyphs with their face by AND, so only black may show), a copy where each picture of a
+// set must tell the player something else, and an icon without the 32-pixel size.
+TEST(BuiltInPictures, HaveTheirExactSizesAndGlyphsAreBlackInkOnWhite)
 {
     const std::tuple<int, QSize, bool> cases[] = {  // id, size, glyph
         {130, {11, 56}, true}, {137, {9, 56}, true},   {141, {14, 14}, true}, {142, {14, 14}, true},
@@ -274,12 +274,7 @@ TEST(BuiltInBitmaps, HaveTheirExactSizesAndGlyphsAreBlackInkOnWhite)
         EXPECT_LT(2 * nInk, image.width() * image.height()) << "more ink than paper";
         EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << "the corner must let the face through";
     }
-}
-
-// Catches an icon missing the size the window and the move display ask for (the desktop's sizes
-// are checked where the install is).
-TEST(Icons, AreThirtyTwoPixelsSquare)
-{
+    // The window's and the move display's icons (the desktop's sizes are checked with the install).
     for (int nId : {128, 135, 136})
         EXPECT_TRUE(LoadIcon(nId).availableSizes().contains(QSize(32, 32))) << nId;
 }

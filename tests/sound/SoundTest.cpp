@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -67,23 +68,27 @@ TEST(SdlSoundPlayerTest, IsSilentWithoutADeviceOrWithABadFile)
 }
 
 // Catches a play-and-wait that does not keep the window painting or does not hold the game while
-// it waits, a play-and-go-on that waits, and a file loaded again for every play (it may be gone).
+// it waits, a play-and-go-on that waits, a file loaded again for every play (it may be gone), and
+// a player that leaves its sound playing when it goes.
 TEST(SdlSoundPlayerTest, WaitsOnlyWhenAskedKeepsEventsFlowingAndLoadsEachFileOnce)
 {
     CAudioDriver driver("dummy");
-    CSdlSoundPlayer player;
+    auto pPlayer = std::make_unique<CSdlSoundPlayer>();
     QTemporaryDir dir;
     const QString strPath = dir.filePath(QStringLiteral("up.wav"));
     ASSERT_TRUE(QFile::copy(kData + "up.wav", strPath));
     bool bHeldWhileEventsRan = false;
     QTimer::singleShot(0, [&] { bHeldWhileEventsRan = CSound::IsHolding(); });
-    player.Play(strPath, true);
+    pPlayer->Play(strPath, true);
     ASSERT_TRUE(QFile::remove(strPath));
-    player.Play(strPath, true);
+    pPlayer->Play(strPath, true);
     EXPECT_TRUE(bHeldWhileEventsRan);
-    EXPECT_EQ(player.ClipLengthMs(strPath), player.ClipLengthMs(kData + "up.wav"));
-    player.Play(kData + "humanw.wav", false);
-    EXPECT_EQ(player.PlayingCount(), 1);
+    EXPECT_EQ(pPlayer->ClipLengthMs(strPath), pPlayer->ClipLengthMs(kData + "up.wav"));
+    pPlayer->Play(kData + "humanw.wav", false);
+    EXPECT_EQ(pPlayer->PlayingCount(), 1);
+    pPlayer = std::make_unique<CSdlSoundPlayer>();
+    ASSERT_TRUE(pPlayer->OpenAudio());
+    EXPECT_EQ(pPlayer->PlayingCount(), 0);
 }
 
 // Catches a shipped wave in a layout other than plain 16-bit PCM, too long for its use (a count

@@ -162,8 +162,7 @@ QStringList RunBox(CAboutDlg& dlg)
 {
     CModalScript script;
     dlg.DoModal();
-    return {dlg.GetDlgItemText(CAboutDlg::kPlatformId), dlg.GetDlgItemText(CAboutDlg::kYearId),
-            dlg.GetDlgItemText(CAboutDlg::kVersionId)};
+    return {dlg.GetDlgItemText(1000), dlg.GetDlgItemText(1002), dlg.GetDlgItemText(1047)};
 }
 
 // Catches about text lines read in the wrong order or taken from the defaults when missing; a
@@ -240,7 +239,7 @@ TEST(AboutDlgTest, ShippedBoxShowsItsPictureAndTextAndPlaysItsWaveAsItOpens)
     EXPECT_TRUE(prompts.Texts().isEmpty());
     EXPECT_TRUE(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
 
-    QWidget* pControl = dlg.GetDlgItem(CAboutDlg::kPictureId);
+    QWidget* pControl = dlg.GetDlgItem(1036);
     ASSERT_EQ(pControl, &dlg.Picture());
     EXPECT_EQ(pControl->geometry(), QRect(dlg.DialogUnitsToPixels(QRect(1, 2, 159, 155)).topLeft(), QSize(299, 323)));
     EXPECT_EQ(Rgb(pControl->grab().toImage()), Rgb(QImage(strPicture)));

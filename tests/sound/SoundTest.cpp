@@ -67,9 +67,9 @@ TEST(SdlSoundPlayerTest, IsSilentWithoutADeviceOrWithABadFile)
     }
 }
 
-// Catches a play-and-wait that does not keep the window painting or does not hold the game while
-// it waits, a play-and-go-on that waits, a file loaded again for every play (it may be gone), and
-// a player that leaves its sound playing when it goes.
+// Catches a play-and-wait that returns while its sound plays, does not keep the window painting
+// or does not hold the game while it waits; a play-and-go-on that waits; a file loaded again for
+// every play (it may be gone); and a player that leaves its sound playing when it goes.
 TEST(SdlSoundPlayerTest, WaitsOnlyWhenAskedKeepsEventsFlowingAndLoadsEachFileOnce)
 {
     CAudioDriver driver("dummy");
@@ -80,6 +80,7 @@ TEST(SdlSoundPlayerTest, WaitsOnlyWhenAskedKeepsEventsFlowingAndLoadsEachFileOnc
     bool bHeldWhileEventsRan = false;
     QTimer::singleShot(0, [&] { bHeldWhileEventsRan = CSound::IsHolding(); });
     pPlayer->Play(strPath, true);
+    EXPECT_EQ(pPlayer->PlayingCount(), 0);
     ASSERT_TRUE(QFile::remove(strPath));
     pPlayer->Play(strPath, true);
     EXPECT_TRUE(bHeldWhileEventsRan);

@@ -1,0 +1,119 @@
+// The program's one wave call, and the SDL player behind it: on the waves we ship, on bad files
+// and without a sound device.
+
+#include "FakeSoundPlayer.h"
+#include "SdlSoundPlayer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtEndian>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const QString kData = QStringLiteral(ZORBLY_SOURCE_DIR "/data/");
+
+// Catches the wait flag inverted, and a play-and-wait that does not hold the game while it waits
+// or goes on holding it afterwards.
+TEST(SndPlaySoundTest, WaitsAndHoldsTheGameOnlyForTheSyncFlag)
+{
+    for (const auto& [nFlags, bWait] : {std::pair{SND_SYNC, true}, std::pair{SND_ASYNC, false}}) {
+        CFakeSoundPlayer fake;
+        bool bHeld = false;
+        fake.SetDuringWait([&](const auto&) { bHeld = CSound::IsHolding(); });
+        sndPlaySound(QStringLiteral("data/shoop.wav"), nFlags);
+        EXPECT_EQ(fake.Calls(), (std::vector<CFakeSoundPlayer::Call>{{QStringLiteral("data/shoop.wav"), bWait}}));
+        EXPECT_EQ(bHeld, bWait);
+        EXPECT_FALSE(CSound::IsHolding());
+    }
+}
+
+// Chooses SDL's audio driver while it lives ("dummy" plays in real time into nothing).
+struct CAudioDriver {
+    explicit CAudioDriver(const char* pszDriver) { qputenv("SDL_AUDIODRIVER", pszDriver); }
+    ~CAudioDriver() { qunsetenv("SDL_AUDIODRIVER"); }
+};
+
+QByteArray ShippedWave(const char* pszName)
+{
+    QFile file(kData + pszName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Catches a machine without sound, or a missing, empty, foreign, cut-short or unknown-format
+// file, making a sound, failing or holding the game.
+TEST(SdlSoundPlayerTest, IsSilentWithoutADeviceOrWithABadFile)
+{
+    QByteArray badFormat = ShippedWave("up.wav");
+    badFormat[20] = 99;  // a format tag no decoder knows
+    const std::pair<const char*, QByteArray> cases[] = {  // audio driver, file (null: none)
+        {"nosuchdriver", ShippedWave("up.wav")}, {"dummy", QByteArray()}, {"dummy", QByteArray("")},
+        {"dummy", QByteArray("this is not a sound\r\n")}, {"dummy", badFormat.left(20)}, {"dummy", badFormat},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        QFile file(dir.filePath(QStringLiteral("%1.wav").arg(&c - cases)));
+        ASSERT_TRUE(c.second.isNull() || (file.open(QIODevice::WriteOnly) && file.write(c.second) == c.second.size()));
+        file.close();
+        CAudioDriver driver(c.first);
+        CSdlSoundPlayer player;
+        player.Play(file.fileName(), true);
+        player.Play(file.fileName(), false);
+        EXPECT_EQ(player.PlayingCount(), 0);
+        EXPECT_EQ(player.ClipLengthMs(file.fileName()), -1);
+    }
+}
+
+// Catches a play-and-wait that returns while its sound plays, does not keep the window painting
+// or does not hold the game while it waits; a play-and-go-on that waits; a file loaded again for
+// every play (it may be gone); and a player that leaves its sound playing when it goes.
+TEST(SdlSoundPlayerTest, WaitsOnlyWhenAskedKeepsEventsFlowingAndLoadsEachFileOnce)
+{
+    CAudioDriver driver("dummy");
+    auto pPlayer = std::make_unique<CSdlSoundPlayer>();
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath(QStringLiteral("up.wav"));
+    ASSERT_TRUE(QFile::copy(kData + "up.wav", strPath));
+    bool bHeldWhileEventsRan = false;
+    QTimer::singleShot(0, [&] { bHeldWhileEventsRan = CSound::IsHolding(); });
+    pPlayer->Play(strPath, true);
+    EXPECT_EQ(pPlayer->PlayingCount(), 0);
+    ASSERT_TRUE(QFile::remove(strPath));
+    pPlayer->Play(strPath, true);
+    EXPECT_TRUE(bHeldWhileEventsRan);
+    EXPECT_EQ(pPlayer->ClipLengthMs(strPath), pPlayer->ClipLengthMs(kData + "up.wav"));
+    pPlayer->Play(kData + "humanw.wav", false);
+    EXPECT_EQ(pPlayer->PlayingCount(), 1);
+    pPlayer = std::make_unique<CSdlSoundPlayer>();
+    ASSERT_TRUE(pPlayer->OpenAudio());
+    EXPECT_EQ(pPlayer->PlayingCount(), 0);
+}
+
+// Catches a shipped wave in a layout other than plain 16-bit PCM, too long for its use (a count
+// step, a roll tick, a fanfare), or not loaded whole.
+TEST(SdlSoundPlayerTest, ShippedWavesArePlainShortAndLoadedWhole)
+{
+    CAudioDriver driver("dummy");
+    CSdlSoundPlayer player;
+    const std::pair<const char*, int> waves[] = {
+        {"up.wav", 150},     {"down.wav", 150},   {"warble.wav", 300},  {"no.wav", 500},   {"shoop.wav", 500},
+        {"shake2.wav", 250}, {"compw.wav", 1500}, {"humanw.wav", 1500}, {"zorb.wav", 1500},
+    };
+    for (const auto& [pszName, nMaxMs] : waves) {
+        SCOPED_TRACE(pszName);
+        const QByteArray bytes = ShippedWave(pszName);
+        ASSERT_GE(bytes.size(), 44);
+        const auto At = [&](int nOffset) { return qint64(qFromLittleEndian<quint32>(bytes.data() + nOffset)); };
+        EXPECT_EQ(bytes.left(4) + bytes.mid(8, 8) + bytes.mid(20, 2) + bytes.mid(34, 6), QByteArray("RIFFWAVEfmt \1\0\x10\0data", 20));
+        EXPECT_EQ(QList<qint64>({At(4), At(16), At(40)}), QList<qint64>({bytes.size() - 8, 16, bytes.size() - 44}));
+        const qint64 nMs = 1000 * At(40) / (At(24) * (At(22) & 0xFFFF) * 2);  // bytes / (rate × channels × 2)
+        EXPECT_GT(nMs, 50);
+        EXPECT_LE(nMs, nMaxMs);
+        EXPECT_NEAR(player.ClipLengthMs(kData + pszName), nMs, 5);
+    }
+}
+
+} // namespace

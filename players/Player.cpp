@@ -88,20 +88,17 @@ bool CPlayer::MergeWithDisk(const QString& strPath)
     CPlayerFile file;
     if (!file.Open(strPath, CPlayerFile::modeRead))
         return !QFileInfo::exists(strPath);  // a file deleted meanwhile is written anew, whole
-    QString strLine;
-    file.ReadLine(strLine);
-    file.ReadLine(strLine);
-    Records onDisk;
-    ReadRecords(file, onDisk);
+    CPlayer onDisk;
+    onDisk.ReadFrom(file);
 
     // What another game changed since this one last read or wrote the file: the records it
     // added, and those it deleted.
     QList<QByteArray> deletedThere = m_synced;
-    const QList<QByteArray> diskTexts = RecordTexts(onDisk);
+    const QList<QByteArray> diskTexts = RecordTexts(onDisk.m_records);
     Records addedThere;
-    for (std::size_t i = 0; i < onDisk.size(); ++i) {
+    for (std::size_t i = 0; i < onDisk.m_records.size(); ++i) {
         if (!deletedThere.removeOne(diskTexts[i]))
-            addedThere.push_back(std::move(onDisk[i]));
+            addedThere.push_back(std::move(onDisk.m_records[i]));
     }
     const QList<QByteArray> ownTexts = RecordTexts(m_records);
     for (std::size_t i = m_records.size(); i-- > 0;) {

@@ -4,6 +4,8 @@
 # SECONDS (default 3600), whichever comes first. New inputs go to build-fuzz/corpus/, crash
 # inputs to build-fuzz/crashes/. Exits non-zero when a target crashed.
 #   scripts/fuzz.sh [seconds] [target...]     targets: board_file dib player_file
+# FUZZ_MAX_LEN sets the longest input tried (default 2048 bytes: a player file of a dozen games, a
+# whole board file, a small bitmap).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-3600}
@@ -36,7 +38,7 @@ status=0
 for t in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$t" "build-fuzz/crashes/$t"
   log="build-fuzz/fuzz_$t.log"
-  if ! "build-fuzz/fuzz/fuzz_$t" -runs=10000000 -max_total_time="$seconds" -max_len=65536 \
+  if ! "build-fuzz/fuzz/fuzz_$t" -runs=10000000 -max_total_time="$seconds" -max_len="${FUZZ_MAX_LEN:-2048}" \
       -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$t/" \
       "build-fuzz/corpus/$t" "fuzz/corpus/$t" >"$log" 2>&1; then
     echo "fuzz_$t: CRASHED, see $log and build-fuzz/crashes/$t/"

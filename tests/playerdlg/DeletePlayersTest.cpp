@@ -3,142 +3,121 @@
 
 #include "DeletePlayersDlg.h"
 #include "PlayerDlgFixture.h"
-#include "PlayerListBox.h"
 
 namespace {
-
-CPlayerListBox& List(CDialog& dlg)
-{
-    return *dlg.GetDlgItemAs<CPlayerListBox>(CDeletePlayersDlg::kListId);
-}
-
-QStringList ListedFiles(CDialog& dlg)
-{
-    QStringList files;
-    for (int i = 0; i < List(dlg).count(); ++i)
-        files << List(dlg).Entry(i).m_strFileName;
-    return files;
-}
-
-void Select(CDialog& dlg, const QStringList& fileNames)
-{
-    for (int i = 0; i < List(dlg).count(); ++i)
-        List(dlg).item(i)->setSelected(fileNames.contains(List(dlg).Entry(i).m_strFileName));
-}
 
 class DeletePlayersTest : public PlayerDlgTest {
 protected:
     DeletePlayersTest()
     {
-        WriteIndex({"zoe", "zoe0.ply", "Bob", "Bob0.ply", "Ann", "Ann0.ply", "Cy", "Cy0.ply",
-                    "Bob", "Bob1.ply"});
-        const QStringList index = IndexLines();
-        for (qsizetype i = 0; i + 1 < index.size(); i += 2)
-            WritePlayerFile(index[i], index[i + 1], {});
+        WriteIndex({"zoe", "zoe0.ply", "Bob", "Bob0.ply", "Ann", "Ann0.ply", "Cy", "Cy0.ply", "Bob", "Bob1.ply"});
+        m_prompts.SetDefaultAnswer(IDYES);
     }
-    int Run(std::function<void(CDialog&)> action)
+    // Runs the dialog: selects the entries of `fileNames`, presses OK, then does `after`.
+    int Run(const QStringList& fileNames, std::function<void(CDialog&)> after = {})
     {
-        m_modals.Then(std::move(action));
+        m_modals.Then([=, this](CDialog& dlg) {
+            m_listed = Listed(dlg, true);
+            EXPECT_FALSE(dlg.IsDlgItemEnabled(IDOK));
+            for (int i = 0; i < List(dlg).count(); ++i)
+                List(dlg).item(i)->setSelected(fileNames.contains(List(dlg).Entry(i).m_strFileName));
+            dlg.PressEnter();
+            if (after)
+                after(dlg);
+        });
         return m_dlg.DoModal();
     }
     CDeletePlayersDlg m_dlg;
+    QStringList m_listed;
 };
 
 }  // namespace
 
-// Catches the game's players being offered, and the index losing them or their place at the top.
+// Catches the game's players being offered, the index losing them or their place at the top
+// (player one, then player two), the wrong one of two equal names deleted, and no confirmation.
 TEST_F(DeletePlayersTest, PlayersOfTheGameAreLeftOutAndKeptFirstInTheIndex)
 {
     Seat(0, "Cy", "Cy0.ply");
     Seat(1, "Ann", "Ann0.ply");
-    m_prompts.SetDefaultAnswer(IDYES);
-    EXPECT_EQ(Run([](CDialog& dlg) {
-                  EXPECT_EQ(ListedFiles(dlg), QStringList({"Bob0.ply", "Bob1.ply", "zoe0.ply"}));
-                  EXPECT_FALSE(dlg.IsDlgItemEnabled(IDOK));
-                  Select(dlg, {"Bob1.ply"});
-                  dlg.PressEnter();
-              }),
-              IDOK);
+    EXPECT_EQ(Run({"Bob1.ply"}), IDOK);
+    EXPECT_EQ(m_listed, QStringList({"Bob0.ply", "Bob1.ply", "zoe0.ply"}));
     EXPECT_EQ(m_prompts.Texts(), QStringList({"Delete the selected players and their saved games?"}));
     EXPECT_EQ(m_prompts.Last().m_strCaption, "Confirmation");
     EXPECT_FALSE(Exists("Bob1.ply"));
     EXPECT_TRUE(Exists("Bob0.ply"));
-    EXPECT_EQ(IndexLines(), QStringList({"Cy", "Cy0.ply", "Ann", "Ann0.ply", "Bob", "Bob0.ply",
-                                         "zoe", "zoe0.ply"}));
+    EXPECT_EQ(IndexLines(), QStringList({"Cy", "Cy0.ply", "Ann", "Ann0.ply", "Bob", "Bob0.ply", "zoe", "zoe0.ply"}));
 }
 
-TEST_F(DeletePlayersTest, NoToTheConfirmationChangesNothingAndKeepsTheDialogOpen)
+// Catches No to the confirmation deleting anything or closing the dialog, and Cancel after it
+// reporting a deletion.
+TEST_F(DeletePlayersTest, NoToTheConfirmationChangesNothingAndCancelGivesCancel)
 {
     const QByteArray indexBefore = ReadRaw("data");
     m_prompts.Answer(IDNO);
-    Run([](CDialog& dlg) {
-        Select(dlg, {"Ann0.ply", "zoe0.ply"});
-        dlg.PressEnter();
-        EXPECT_FALSE(dlg.IsEnded());
-        dlg.PressEscape();
-    });
-    EXPECT_EQ(m_dlg.Result(), IDCANCEL);
+    EXPECT_EQ(Run({"Ann0.ply", "zoe0.ply"}, [](CDialog& dlg) {
+                  EXPECT_FALSE(dlg.IsEnded());
+                  dlg.PressEscape();
+              }),
+              IDCANCEL);
     EXPECT_TRUE(Exists("Ann0.ply"));
     EXPECT_TRUE(Exists("zoe0.ply"));
     EXPECT_EQ(ReadRaw("data"), indexBefore);
 }
 
-// Any change of selection allows OK; with nothing selected the run removes no file and only
-// puts the index in order.
-TEST_F(DeletePlayersTest, DeselectingEverythingStillAllowsOkWhichOnlyReordersTheIndex)
+// Catches OK left off after a selection was undone, a file removed with nothing selected, the
+// index not put in order by name, and a seated player without a file offered or kept first.
+TEST_F(DeletePlayersTest, NothingSelectedRemovesNoFileAndOnlyPutsTheIndexInOrder)
 {
-    m_prompts.SetDefaultAnswer(IDYES);
-    Run([](CDialog& dlg) {
-        Select(dlg, {"Ann0.ply"});
-        Select(dlg, {});
+    WriteIndex({"zoe", "zoe0.ply", "Nofile", "", "Bob", "Bob0.ply", "Ann", "Ann0.ply", "Cy", "Cy0.ply", "Bob", "Bob1.ply"});
+    Seat(0, "Nofile", "");
+    m_modals.Then([](CDialog& dlg) {
+        EXPECT_EQ(Listed(dlg), QStringList({"Ann", "Bob", "Bob", "Cy", "zoe"}));
+        List(dlg).item(0)->setSelected(true);
+        List(dlg).item(0)->setSelected(false);
         EXPECT_TRUE(dlg.IsDlgItemEnabled(IDOK));
         dlg.PressEnter();
     });
-    EXPECT_EQ(m_dlg.Result(), IDOK);
-    EXPECT_EQ(IndexLines(), QStringList({"Ann", "Ann0.ply", "Bob", "Bob0.ply", "Bob", "Bob1.ply",
-                                         "Cy", "Cy0.ply", "zoe", "zoe0.ply"}));
+    EXPECT_EQ(m_dlg.DoModal(), IDOK);
+    EXPECT_EQ(IndexLines(), QStringList({"Ann", "Ann0.ply", "Bob", "Bob0.ply", "Bob", "Bob1.ply", "Cy", "Cy0.ply",
+                                         "Nofile", "", "zoe", "zoe0.ply"}));
     for (const char* szFile : {"zoe0.ply", "Bob0.ply", "Ann0.ply", "Cy0.ply", "Bob1.ply"})
         EXPECT_TRUE(Exists(szFile)) << szFile;
 }
 
-// A file already gone and an entry without a file count as removed: such entries can be deleted.
-TEST_F(DeletePlayersTest, MissingFilesAndEntriesWithoutAFileAreDeleted)
+// Catches a file already gone or an entry without a file blocking the deletion, and an entry
+// naming a file outside the players folder removing that file.
+TEST_F(DeletePlayersTest, MissingFilesAndEntriesWithoutAFileAreDeletedButNothingOutside)
 {
-    WriteIndex({"Ann", "Ann0.ply", "Gone", "Gone0.ply", "Nofile", ""});
-    m_prompts.SetDefaultAnswer(IDYES);
-    Run([](CDialog& dlg) {
-        Select(dlg, {"Gone0.ply", ""});
-        dlg.PressEnter();
-    });
-    EXPECT_EQ(m_dlg.Result(), IDOK);
+    WriteIndex({"Ann", "Ann0.ply", "Gone", "Gone0.ply", "Nofile", "", "Mal", "../outside.txt"});
+    QFile::remove(Folder() + "Gone0.ply");
+    EXPECT_EQ(Run({"Gone0.ply", "", "../outside.txt"}), IDOK);
     EXPECT_EQ(m_prompts.Count(), 1);
     EXPECT_EQ(IndexLines(), QStringList({"Ann", "Ann0.ply"}));
+    EXPECT_TRUE(QFile::exists(m_app.m_strHomeDir + "outside.txt"));
 }
 
-// A file that cannot be removed stops the run with its name reported; players removed before it
-// leave the index and the list, the others stay in both, and the dialog stays open.
+// Catches a failed removal not reported by name, the run going on past it, the index not
+// matching the disk afterwards (removed players gone from it, the others kept), the dialog
+// closing, and Cancel then hiding that players were removed.
 TEST_F(DeletePlayersTest, AFailedRemovalIsReportedByNameAndTheIndexStillMatchesTheDisk)
 {
     QFile::remove(Folder() + "Bob1.ply");
     QDir(Folder()).mkpath("Bob1.ply/inside");  // a folder: removing it as a file fails
-    m_prompts.SetDefaultAnswer(IDYES);
-    Run([](CDialog& dlg) {
-        Select(dlg, {"Ann0.ply", "Bob1.ply", "zoe0.ply"});
-        dlg.PressEnter();
-        EXPECT_FALSE(dlg.IsEnded());
-        EXPECT_EQ(ListedFiles(dlg), QStringList({"Bob0.ply", "Bob1.ply", "Cy0.ply", "zoe0.ply"}));
-        dlg.PressEscape();
-    });
+    EXPECT_EQ(Run({"Ann0.ply", "Bob1.ply", "zoe0.ply"}, [](CDialog& dlg) {
+                  EXPECT_FALSE(dlg.IsEnded());
+                  EXPECT_EQ(Listed(dlg, true), QStringList({"Bob0.ply", "Bob1.ply", "Cy0.ply", "zoe0.ply"}));
+                  dlg.PressEscape();
+              }),
+              IDOK);
     ASSERT_EQ(m_prompts.Count(), 2);
     EXPECT_TRUE(m_prompts.Last().m_strText.contains(Folder() + "Bob1.ply"));
     EXPECT_EQ(m_prompts.Last().m_strCaption, "File Error");
     EXPECT_FALSE(Exists("Ann0.ply"));
     EXPECT_TRUE(Exists("zoe0.ply"));
-    EXPECT_EQ(IndexLines(), QStringList({"Bob", "Bob0.ply", "Bob", "Bob1.ply", "Cy", "Cy0.ply",
-                                         "zoe", "zoe0.ply"}));
+    EXPECT_EQ(IndexLines(), QStringList({"Bob", "Bob0.ply", "Bob", "Bob1.ply", "Cy", "Cy0.ply", "zoe", "zoe0.ply"}));
 }
 
-// An index that cannot be read is never rewritten from the empty list.
+// Catches an index that cannot be read being rewritten from the empty list (or the folder made).
 TEST_F(PlayerDlgTest, MissingPlayersFolderGivesTheReinstallMessageAndAnEmptyList)
 {
     QDir(Folder()).removeRecursively();

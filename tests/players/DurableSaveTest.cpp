@@ -1,8 +1,6 @@
 // Saves that cannot finish change nothing; what killed saves leave is cleared away; two games on
 // one players folder lose nothing.
-#include "FakePrompts.h"
 #include "FolderLock.h"
-#include "Player.h"
 #include "PlayerFile.h"
 #include "PlayerIndex.h"
 #include "PlayersTestSupport.h"
@@ -19,12 +17,10 @@ namespace {
 // Files may grow to `nBytes` only, as on a nearly full disk: a longer write fails with EFBIG.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t nBytes)
+    explicit FileSizeLimit(rlim_t nBytes) : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = nBytes;
+        const rlimit limit{nBytes, m_saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit()
@@ -34,8 +30,8 @@ public:
     }
 
 private:
+    void (*m_oldHandler)(int);
     rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 class DurableSave : public PlayersTest {
@@ -43,24 +39,25 @@ protected:
     // Ann's file with `nGames` finished games: about 220 bytes a game.
     static QByteArray PlayerFileWithGames(int nGames)
     {
-        QStringList lines = kExamplePlayerFile.mid(0, 2);
+        QStringList lines = ExamplePlayerFile().mid(0, 2);
         for (int i = 0; i < nGames; ++i)
-            lines += kExamplePlayerFile.mid(2);
+            lines += ExamplePlayerFile().mid(2);
         return CrLf(lines);
     }
-    // Ann with `nGames` games on disk, loaded, and one more game played.
-    void LoadAnnAndPlay(int nGames)
+    // Ann with `nGames` games in `strFolder`, loaded, and one more game started.
+    void LoadAnnAndPlay(int nGames, const QString& strFolder)
     {
-        WriteRaw("Ann0.ply", PlayerFileWithGames(nGames));
+        QFile file(strFolder + "Ann0.ply");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(PlayerFileWithGames(nGames));
+        file.close();
         m_ann.m_strFileName = QStringLiteral("Ann0.ply");
-        ASSERT_TRUE(m_ann.Load(Folder()));
+        ASSERT_TRUE(m_ann.Load(strFolder));
         m_ann.StartGame(QStringLiteral("A 10 piece game"));
-        m_ann.EndGame(QStringLiteral("the computer"), true, false);
     }
     QStringList FolderFiles() const { return QDir(Folder()).entryList(QDir::Files | QDir::Hidden); }
 
     CPlayer m_ann;
-    CFakePrompts m_prompts;
 };
 
 // Catches a save that reports success while the disk refused its last bytes (the file is then
@@ -69,20 +66,19 @@ class FailedWrite : public DurableSave, public ::testing::WithParamInterface<int
 
 TEST_P(FailedWrite, ReportsFailureAndLeavesTheOldFileByteForByte)
 {
-    LoadAnnAndPlay(GetParam());
-    const QByteArray before = ReadRaw("Ann0.ply");
-    WriteRaw("data", CrLf({"Ann", "Ann0.ply"}));
+    LoadAnnAndPlay(GetParam(), Folder());
+    WriteRaw("data", "Ann\r\nAnn0.ply\r\n");
     bool bSaved = true;
     bool bAdded = true;
     {
-        const FileSizeLimit limit(before.size() / 2);
+        const FileSizeLimit limit(PlayerFileWithGames(GetParam()).size() / 2);
         bSaved = m_ann.Save(Folder());
-        bAdded = CPlayerIndex::Add(Folder(), {QString(before.size(), QLatin1Char('B')), "B0.ply"}, nullptr);
+        bAdded = CPlayerIndex::Add(Folder(), {QString(1 << 16, QLatin1Char('B')), "B0.ply"}, nullptr);
     }
     EXPECT_FALSE(bSaved);
     EXPECT_FALSE(bAdded);
-    EXPECT_EQ(ReadRaw("Ann0.ply"), before);
-    EXPECT_EQ(ReadRaw("data"), CrLf({"Ann", "Ann0.ply"}));
+    EXPECT_EQ(ReadRaw("Ann0.ply"), PlayerFileWithGames(GetParam()));
+    EXPECT_EQ(ReadRaw("data"), "Ann\r\nAnn0.ply\r\n");
     EXPECT_EQ(m_prompts.Texts(), QStringList({"Unable to open data file"}));
     EXPECT_EQ(FolderFiles(), QStringList({"Ann0.ply", "data"})) << "no temporary file stays";
 }
@@ -94,47 +90,39 @@ INSTANTIATE_TEST_SUITE_P(SmallAndLargeFiles, FailedWrite, ::testing::Values(20, 
 TEST_F(DurableSave, FullDiskReportsFailureAndLeavesTheOldFile)
 {
     QTemporaryDir mountPoint;
-    if (::mount("tmpfs", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+    const QByteArray mountPath = QFile::encodeName(mountPoint.path());
+    if (::mount("tmpfs", mountPath.constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "cannot mount a small file system here (needs root)";
     const QString strFolder = mountPoint.path() + QLatin1Char('/');
-    {
-        QFile file(strFolder + QStringLiteral("Ann0.ply"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(PlayerFileWithGames(20));
+    LoadAnnAndPlay(20, strFolder);
+    QFile filler(strFolder + QStringLiteral("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
     }
-    m_ann.m_strFileName = QStringLiteral("Ann0.ply");
-    ASSERT_TRUE(m_ann.Load(strFolder));
-    m_ann.StartGame(QStringLiteral("A 10 piece game"));
-    {
-        QFile filler(strFolder + QStringLiteral("filler"));
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-        // Room for the lock file, none for the player file.
-        ASSERT_TRUE(filler.resize(filler.size() - block.size()));
-    }
+    ASSERT_TRUE(filler.resize(filler.size() - block.size()));  // room for the lock file only
     const bool bSaved = m_ann.Save(strFolder);
     QFile saved(strFolder + QStringLiteral("Ann0.ply"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const QByteArray after = saved.readAll();
+    const QByteArray after = saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
     saved.close();
-    ::umount(QFile::encodeName(mountPoint.path()).constData());
+    filler.close();
+    ::umount(mountPath.constData());
     EXPECT_FALSE(bSaved);
     EXPECT_EQ(after, PlayerFileWithGames(20));
 }
 
-// Catches temporary files of killed saves piling up, and the clean-up touching anything else.
+// Catches temporary files of killed saves piling up, and the clean-up touching anything else:
+// files of other names, files without the file they stood for, and a save still under way.
 TEST_F(DurableSave, LeftoversOfKilledSavesAreRemovedWhenThePlayersAreListed)
 {
     const QStringList files = {"Ann0.ply", "Ann0.ply.aB3xY9", "data.Qw12Er", "Bob0.ply.Zz9Yy8",
-                               "Ann0.ply.new", "Ann0.ply.Fresh1", "notes.txt", "data"};
-    for (const QString& strName : files)
-        WriteRaw(strName, "x");
+                               "Ann0.ply.new", "notes.txt", "data", "Ann0.ply.Fresh1"};
     const utimbuf old{time(nullptr) - 120, time(nullptr) - 120};
-    for (const QString& strName : files.mid(0, 5) + QStringList{"notes.txt", "data"})
-        utime(QFile::encodeName(Folder() + strName).constData(), &old);
-
+    for (const QString& strName : files) {
+        WriteRaw(strName, "x");
+        if (strName != "Ann0.ply.Fresh1")
+            utime(QFile::encodeName(Folder() + strName).constData(), &old);
+    }
     CPlayerIndex::List(Folder(), nullptr);
     EXPECT_EQ(FolderFiles(), QStringList({"Ann0.ply", "Ann0.ply.Fresh1", "Ann0.ply.new",
                                           "Bob0.ply.Zz9Yy8", "data", "notes.txt"}));
@@ -144,10 +132,10 @@ TEST_F(DurableSave, LeftoversOfKilledSavesAreRemovedWhenThePlayersAreListed)
 // record this game purged, would be lost or come back.
 TEST_F(DurableSave, SavingKeepsWhatAnotherGameSavedForThePlayer)
 {
-    LoadAnnAndPlay(3);
+    LoadAnnAndPlay(3, Folder());
+    m_ann.EndGame(QStringLiteral("the computer"), true, false);
     CPlayer other;
-    other.m_strFileName = QStringLiteral("Ann0.ply");
-    ASSERT_TRUE(other.Load(Folder()));
+    ASSERT_TRUE(LoadAs(other, "Ann0.ply"));
     other.PurgeRecord(other.m_records.front().get());
     other.StartGame(QStringLiteral("Another game"));
     ASSERT_TRUE(other.Save(Folder()));
@@ -160,10 +148,8 @@ TEST_F(DurableSave, SavingKeepsWhatAnotherGameSavedForThePlayer)
     EXPECT_EQ(titles.size(), 5);
     EXPECT_EQ(titles.mid(2), QStringList({"A 10 piece game", "The game in progress", "Another game"}));
     EXPECT_EQ(m_ann.m_pCurrentStats, m_ann.m_records[3].get());
-
     CPlayer again;
-    again.m_strFileName = QStringLiteral("Ann0.ply");
-    ASSERT_TRUE(again.Load(Folder()));
+    ASSERT_TRUE(LoadAs(again, "Ann0.ply"));
     EXPECT_EQ(again.m_records.size(), 5u);
 }
 
@@ -194,8 +180,8 @@ TEST(ConcurrentGames, DISABLED_Worker)
 // it read earlier: players and games of the other game would vanish.
 TEST_F(DurableSave, TwoGamesOnOneFolderLoseNothing)
 {
-    WriteRaw("Sam0.ply", CrLf({"Sam", "Sam0.ply"}));
-    WriteRaw("data", CrLf({"Sam", "Sam0.ply"}));
+    WriteRaw("Sam0.ply", "Sam\r\nSam0.ply\r\n");
+    WriteRaw("data", "Sam\r\nSam0.ply\r\n");
     QProcess workers[2];
     for (int i = 0; i < 2; ++i) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -214,8 +200,7 @@ TEST_F(DurableSave, TwoGamesOnOneFolderLoseNothing)
     EXPECT_EQ(entries.size(), 201);
     for (const CPlayerEntry& entry : entries) {
         CPlayer player;
-        player.m_strFileName = entry.m_strFileName;
-        ASSERT_TRUE(player.Load(Folder()));
+        ASSERT_TRUE(LoadAs(player, entry.m_strFileName));
         EXPECT_EQ(player.m_records.size(), entry.m_strName == "Sam" ? 200u : 1u) << entry.m_strName.toStdString();
     }
     EXPECT_FALSE(Exists(CFolderLock::LockFileName()));

@@ -5,6 +5,16 @@
 #include "FakeTextViewer.h"
 #include "PlayerListBox.h"
 
+// The player list of a dialog, and its entries' names or file names.
+inline CPlayerListBox& List(CDialog& dlg) { return *dlg.GetDlgItemAs<CPlayerListBox>(1028); }
+inline QStringList Listed(CDialog& dlg, bool bFileNames = false)
+{
+    QStringList listed;
+    for (int i = 0; i < List(dlg).count(); ++i)
+        listed << (bFileNames ? List(dlg).Entry(i).m_strFileName : List(dlg).Entry(i).m_strName);
+    return listed;
+}
+
 // A started application in a temporary game folder with a players folder, "now" fixed, message
 // boxes, modal dialogs and the text viewer faked.
 class PlayerDlgTest : public AppFixture, public PlayersFolderFiles {
@@ -16,45 +26,25 @@ protected:
     }
     ~PlayerDlgTest() override { CClock::ResetNow(); }
 
-    QString Folder() const override { return m_app.m_strHomeDir + QStringLiteral("players/"); }
-
-    // The index, from pairs of name and file name, and each player's file with one finished game
-    // per start text given.
+    QString Folder() const override { return m_app.m_strHomeDir + "players/"; }
+    // The index from pairs of name and file name, and the file of each player who has one, with
+    // a finished game for every start time given for it.
     void WriteIndex(const QStringList& lines, const QMap<QString, QStringList>& starts = {}) const
     {
-        WriteRaw(QStringLiteral("data"), CrLf(lines));
-        for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
-            QStringList file{lines[i], lines[i + 1]};
-            for (const QString& strStart : starts.value(lines[i + 1]))
-                file += ExamplePlayerFile(strStart).mid(2);
-            if (!lines[i + 1].isEmpty())
-                WriteRaw(lines[i + 1], CrLf(file));
-        }
+        WriteRaw("data", CrLf(lines));
+        for (qsizetype i = 1; i < lines.size(); i += 2)
+            if (!lines[i].isEmpty())
+                WriteRaw(lines[i], CrLf(ExamplePlayerFile(starts.value(lines[i]), lines[i - 1], lines[i])));
     }
-    QStringList IndexLines() const
-    {
-        QStringList lines = QString::fromUtf8(ReadRaw(QStringLiteral("data"))).split(QStringLiteral("\r\n"));
-        lines.removeLast();  // what follows the last line end
-        return lines;
-    }
-
-    // A live player of the game in progress, loaded from his file.
+    QStringList IndexLines() const { return QString::fromUtf8(ReadRaw("data")).chopped(2).split("\r\n"); }
+    // A player of the game in progress, loaded from his file.
     CPlayer& Seat(int nSeat, const QString& strName, const QString& strFileName)
     {
-        m_app.m_pPlayer[nSeat] = std::make_unique<CPlayer>();
-        m_app.m_pPlayer[nSeat]->m_strName = strName;
-        m_app.m_pPlayer[nSeat]->m_strFileName = strFileName;
-        m_app.m_pPlayer[nSeat]->Load(Folder());
-        return *m_app.m_pPlayer[nSeat];
-    }
-    // The list box `nId` of a dialog, and its entries' names or file names.
-    static CPlayerListBox& List(CDialog& dlg, int nId = 1028) { return *dlg.GetDlgItemAs<CPlayerListBox>(nId); }
-    static QStringList Listed(CDialog& dlg, bool bFileNames = false)
-    {
-        QStringList listed;
-        for (int i = 0; i < List(dlg).count(); ++i)
-            listed << (bFileNames ? List(dlg).Entry(i).m_strFileName : List(dlg).Entry(i).m_strName);
-        return listed;
+        auto& pPlayer = m_app.m_pPlayer[nSeat] = std::make_unique<CPlayer>();
+        pPlayer->m_strName = strName;
+        pPlayer->m_strFileName = strFileName;
+        pPlayer->Load(Folder());
+        return *pPlayer;
     }
 
     CFakeTextViewer m_viewer;

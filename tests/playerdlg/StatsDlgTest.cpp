@@ -5,7 +5,6 @@
 #include "StatsDlg.h"
 #include "StatsReport.h"
 
-#include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
@@ -13,34 +12,37 @@ namespace {
 
 const QString kOld = QStringLiteral("12/05/98 at 03:41:07 PM");
 const QString kNew = QStringLiteral("01/02/99 at 09:00:00 AM");
+const QString kInProgress = QStringLiteral("01/02/99 at 10:05:00 AM");
 
-QListWidget& Games(CDialog& dlg)
-{
-    return *dlg.GetDlgItemAs<QListWidget>(CStatsDlg::kGamesId);
-}
+QListWidget& Games(CDialog& dlg) { return *dlg.GetDlgItemAs<QListWidget>(CStatsDlg::kGamesId); }
 
-QStringList ListedStarts(CDialog& dlg)
+// The dialog as shown: the games listed, then those of Purge, Purge All and Print that are on.
+QStringList Shown(CDialog& dlg)
 {
-    QStringList starts;
+    QStringList shown;
     for (int i = 0; i < Games(dlg).count(); ++i)
-        starts << Games(dlg).item(i)->text();
-    return starts;
+        shown << Games(dlg).item(i)->text();
+    for (const auto& [nId, szButton] : {std::pair{CStatsDlg::kPurgeId, "Purge"}, {CStatsDlg::kPurgeAllId, "Purge All"},
+                                        {CStatsDlg::kPrintId, "Print"}})
+        if (dlg.IsDlgItemEnabled(nId))
+            shown << szButton;
+    return shown;
 }
 
+// Ann, a player of the game, with two games in her file.
 class StatsDlgTest : public PlayerDlgTest {
 protected:
     StatsDlgTest()
     {
         WriteIndex({"Ann", "Ann0.ply"}, {{"Ann0.ply", {kOld, kNew}}});
-        m_ann.m_strName = QStringLiteral("Ann");
-        m_ann.m_strFileName = QStringLiteral("Ann0.ply");
-        m_ann.Load(Folder());
+        Seat(0, "Ann", "Ann0.ply");
     }
+    CPlayer& Ann() { return *m_app.m_pPlayer[0]; }
     int Run(std::function<void(CStatsDlg&)> action)
     {
         m_modals.Then([action](CDialog& dlg) { action(static_cast<CStatsDlg&>(dlg)); });
         CStatsDlg dlg;
-        dlg.m_pShownPlayer = &m_ann;
+        dlg.m_pShownPlayer = &Ann();
         return dlg.DoModal();
     }
     // The start lines of the games in Ann's file, in file order.
@@ -48,13 +50,11 @@ protected:
     {
         const QStringList lines = QString::fromUtf8(ReadRaw("Ann0.ply")).split(QStringLiteral("\r\n"));
         QStringList starts;
-        for (qsizetype i = 0; i + 2 < lines.size(); ++i) {
-            if (lines[i] == QStringLiteral("Start Game Stats"))
-                starts << lines[i + 2];
-        }
+        for (qsizetype i = 2; i < lines.size(); ++i)
+            if (lines[i - 2] == QStringLiteral("Start Game Stats"))
+                starts << lines[i];
         return starts;
     }
-    CPlayer m_ann;
 };
 
 }  // namespace
@@ -64,20 +64,16 @@ protected:
 TEST_F(StatsDlgTest, GamesAreListedInTheOrderPlayedAndASelectedOneShowsItsReport)
 {
     Run([&](CStatsDlg& dlg) {
-        EXPECT_EQ(ListedStarts(dlg), QStringList({kOld, kNew}));
+        EXPECT_EQ(Shown(dlg), QStringList({kOld, kNew, "Purge All"}));
         EXPECT_EQ(dlg.GetDlgItemText(CStatsDlg::kSelectedLabelId), "No Game Selected");
-        EXPECT_TRUE(dlg.IsDlgItemEnabled(CStatsDlg::kPurgeAllId));
-        EXPECT_FALSE(dlg.IsDlgItemEnabled(CStatsDlg::kPurgeId));
-        EXPECT_FALSE(dlg.IsDlgItemEnabled(CStatsDlg::kPrintId));
         Games(dlg).setCurrentRow(1);
         QString strReport;
-        CStatsReport::Build(strReport, "Ann", *m_ann.m_records[1], true);
+        CStatsReport::Build(strReport, "Ann", *Ann().m_records[1], true);
         EXPECT_EQ(dlg.ReportText(), strReport);
         EXPECT_EQ(dlg.GetDlgItemAs<QPlainTextEdit>(CStatsDlg::kReportId)->toPlainText() + "\n",
                   strReport.replace("\r\n", "\n"));
         EXPECT_EQ(dlg.GetDlgItemText(CStatsDlg::kSelectedLabelId), QString());
-        EXPECT_TRUE(dlg.IsDlgItemEnabled(CStatsDlg::kPurgeId));
-        EXPECT_TRUE(dlg.IsDlgItemEnabled(CStatsDlg::kPrintId));
+        EXPECT_EQ(Shown(dlg), QStringList({kOld, kNew, "Purge", "Purge All", "Print"}));
         dlg.EndDialog(IDOK);
     });
 }
@@ -87,24 +83,21 @@ TEST_F(StatsDlgTest, GamesAreListedInTheOrderPlayedAndASelectedOneShowsItsReport
 // that could not be written reported as printed.
 TEST_F(StatsDlgTest, PrintWritesTheReportAndOpensItOrSaysWhyNot)
 {
-    const QString strPath = m_app.m_strHomeDir + "players/stats.txt";
     Run([&](CStatsDlg& dlg) {
         Games(dlg).setCurrentRow(1);
         dlg.ClickDlgItem(CStatsDlg::kPrintId);
         EXPECT_EQ(QString::fromUtf8(ReadRaw("stats.txt")), dlg.ReportText());
-        EXPECT_EQ(m_viewer.Files(), QStringList({Folder() + "stats.txt"}));
         EXPECT_EQ(m_prompts.Count(), 0);
         m_viewer.m_bOpens = false;
         dlg.ClickDlgItem(CStatsDlg::kPrintId);
-        ASSERT_EQ(m_prompts.Count(), 1);
-        EXPECT_TRUE(m_prompts.Last().m_strText.contains(strPath)) << m_prompts.Last().m_strText.toStdString();
         QDir(Folder()).removeRecursively();
         dlg.ClickDlgItem(CStatsDlg::kPrintId);
         dlg.EndDialog(IDOK);
     });
-    EXPECT_EQ(m_prompts.Texts().mid(1), QStringList({"Unable to write statistics!"}));
-    EXPECT_EQ(m_prompts.Last().m_strCaption, kAppName);
-    EXPECT_EQ(m_viewer.Files().size(), 2);
+    EXPECT_EQ(m_viewer.Files(), QStringList(2, m_app.m_strHomeDir + "players/stats.txt"));
+    ASSERT_EQ(m_prompts.Count(), 2);
+    EXPECT_TRUE(m_prompts.Prompts()[0].m_strText.contains(m_app.m_strHomeDir + "players/stats.txt"));
+    EXPECT_EQ(Said(m_prompts)[1], "Zorbly: Unable to write statistics!");
 }
 
 // Catches a purge without asking or after No, the wrong record purged, the file not saved, the
@@ -112,40 +105,30 @@ TEST_F(StatsDlgTest, PrintWritesTheReportAndOpensItOrSaysWhyNot)
 // that game, Purge All stays available.
 TEST_F(StatsDlgTest, PurgeAndPurgeAllAskThenRemoveTheListedGamesButNotTheOneInProgress)
 {
-    m_ann.StartGame(QStringLiteral("A 16 piece game"));
-    const CGameStats* pCurrent = m_ann.m_pCurrentStats;
     m_prompts.Answer({IDNO, IDYES, IDNO, IDYES});
+    Ann().StartGame(QStringLiteral("A 16 piece game"));
     Run([&](CStatsDlg& dlg) {
-        EXPECT_EQ(ListedStarts(dlg), QStringList({kOld, kNew}));
+        EXPECT_EQ(Shown(dlg), QStringList({kOld, kNew, "Purge All"}));
         Games(dlg).setCurrentRow(0);
-        dlg.ClickDlgItem(CStatsDlg::kPurgeId);
-        EXPECT_EQ(ListedStarts(dlg).size(), 2);
-        dlg.ClickDlgItem(CStatsDlg::kPurgeId);
-        EXPECT_EQ(ListedStarts(dlg), QStringList({kNew}));
-        EXPECT_TRUE(Games(dlg).selectedItems().isEmpty());
-        EXPECT_TRUE(dlg.ReportText().isEmpty());
-        EXPECT_FALSE(dlg.IsDlgItemEnabled(CStatsDlg::kPurgeId));
-        EXPECT_TRUE(dlg.IsDlgItemEnabled(CStatsDlg::kPurgeAllId));
-        EXPECT_EQ(StartsInFile(), QStringList({kNew, "01/02/99 at 10:05:00 AM"}));
-        dlg.ClickDlgItem(CStatsDlg::kPurgeAllId);
-        EXPECT_EQ(ListedStarts(dlg).size(), 1);
-        dlg.ClickDlgItem(CStatsDlg::kPurgeAllId);
-        EXPECT_TRUE(ListedStarts(dlg).isEmpty());
-        EXPECT_FALSE(dlg.IsDlgItemEnabled(CStatsDlg::kPurgeAllId));
+        for (int i = 0; i < 2; ++i)
+            dlg.ClickDlgItem(CStatsDlg::kPurgeId);
+        EXPECT_EQ(Shown(dlg), QStringList({kNew, "Purge All", "Print"}));
+        EXPECT_TRUE(Games(dlg).selectedItems().isEmpty() && dlg.ReportText().isEmpty());
+        EXPECT_EQ(StartsInFile(), QStringList({kNew, kInProgress}));
+        for (int i = 0; i < 2; ++i)
+            dlg.ClickDlgItem(CStatsDlg::kPurgeAllId);
+        EXPECT_EQ(Shown(dlg), QStringList({"Print"}));
         dlg.EndDialog(IDOK);
     });
-    EXPECT_EQ(m_prompts.Texts(), QStringList({"Are you sure you want to delete this record?",
-                                              "Are you sure you want to delete this record?",
-                                              "Are you sure you want ALL records for this player?",
-                                              "Are you sure you want ALL records for this player?"}));
-    EXPECT_EQ(m_prompts.Last().m_strCaption, "Confirmation");
-    ASSERT_EQ(m_ann.m_records.size(), 1u);
-    EXPECT_EQ(m_ann.m_records[0].get(), pCurrent);
-    EXPECT_EQ(m_ann.m_pCurrentStats, pCurrent);
-    EXPECT_EQ(StartsInFile(), QStringList({"01/02/99 at 10:05:00 AM"}));
+    EXPECT_EQ(Said(m_prompts), QStringList({"Confirmation: Are you sure you want to delete this record?",
+                                            "Confirmation: Are you sure you want to delete this record?",
+                                            "Confirmation: Are you sure you want ALL records for this player?",
+                                            "Confirmation: Are you sure you want ALL records for this player?"}));
+    ASSERT_EQ(Ann().m_records.size(), 1u);
+    EXPECT_EQ(Ann().m_records[0].get(), Ann().m_pCurrentStats);
+    EXPECT_EQ(StartsInFile(), QStringList({kInProgress}));
     Run([](CStatsDlg& dlg) {
-        EXPECT_EQ(Games(dlg).count(), 0);
-        EXPECT_TRUE(dlg.IsDlgItemEnabled(CStatsDlg::kPurgeAllId));
+        EXPECT_EQ(Shown(dlg), QStringList({"Purge All"}));
         dlg.EndDialog(IDOK);
     });
 }
@@ -156,6 +139,5 @@ TEST_F(PlayerDlgTest, StatisticsWithoutAPlayerSaySoAndClose)
     m_modals.Then([](CDialog& dlg) { EXPECT_TRUE(dlg.IsEnded()); });  // ended while opening
     CStatsDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(m_prompts.Texts(), QStringList({"No Valid Player Selected!"}));
-    EXPECT_EQ(m_prompts.Last().m_strCaption, "Error");
+    EXPECT_EQ(Said(m_prompts), QStringList({"Error: No Valid Player Selected!"}));
 }

@@ -101,18 +101,3 @@ TEST_F(PlayerDlgTest, DeletingPlayersLeavesTheIndexMatchingTheDisk)
                                                               + Folder() + c.szBlocked + "." : QString());
     }
 }
-
-// Catches an index that cannot be read being rewritten from the empty list (or the folder made).
-TEST_F(PlayerDlgTest, MissingPlayersFolderGivesTheReinstallMessageAndAnEmptyList)
-{
-    QDir(Folder()).removeRecursively();
-    m_prompts.SetDefaultAnswer(IDYES);
-    m_modals.Then([](CDialog& dlg) {
-        EXPECT_EQ(List(dlg).count(), 0);
-        dlg.OnCommand(IDOK);
-    });
-    m_app.OnDeletePlayers();
-    EXPECT_EQ(m_modals.TemplatesRun(), std::vector<int>({142}));
-    EXPECT_EQ(Said(m_prompts).value(0), "File Error: Please re-install Cogwhistle!");
-    EXPECT_FALSE(QDir(Folder()).exists());
-}

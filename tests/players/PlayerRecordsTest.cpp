@@ -6,7 +6,6 @@
 #include "StatsReport.h"
 
 #include <QLocale>
-#include <clocale>
 
 namespace {
 
@@ -22,11 +21,9 @@ TEST_F(PlayerRecordsTest, ReadsLinesOfAnyEndLengthAndEncoding)
     const std::vector<std::pair<QByteArray, QStringList>> cases = {
         {"one\r\ntwo\r\n", {"one", "two"}}, {"one\ntwo\n", {"one", "two"}}, {"\r\n", {""}}, {"", {}},
         {"one\r\n\r\nthree", {"one", "", "three"}}, {"mixed\nends\r\nlast", {"mixed", "ends", "last"}},
-        {"a\rb\r\n", {"a\rb"}},
-        {longLine + "\r\nshort\r\n" + longLine, {longLine, "short", longLine}},
+        {"a\rb\r\n", {"a\rb"}}, {longLine + "\r\nshort\r\n" + longLine, {longLine, "short", longLine}},
         {"Ren\xe9\r\nIt\x92s \x80 5\r\n\x9f\xa0\r\n", {"René", "It\u2019s \u20ac 5", "\u0178\u00a0"}},
-        {"Zo\xc3\xab \xe2\x82\xac\r\n", {"Zoë €"}},
-    };
+        {"Zo\xc3\xab \xe2\x82\xac\r\n", {"Zoë €"}}};
     for (const auto& [bytes, expected] : cases) {
         WriteRaw("t.txt", bytes);
         CPlayerFile file;
@@ -61,7 +58,6 @@ TEST_F(PlayerRecordsTest, WritesUtf8CrLfLinesThatReplaceTheOldFileWhenClosed)
     EXPECT_FALSE(file.ReadLine(strLine) || !strLine.isEmpty());
     EXPECT_FALSE(file.WriteLine(QStringLiteral("x")));
 }
-
 
 // Catches a field read into the wrong member, the report's wording and line breaks (LF for the
 // print file, CR LF for the edit box), and saving that drops, reorders or reformats anything but
@@ -109,14 +105,11 @@ TEST_F(PlayerRecordsTest, PlayerFilesReadAndWriteBackButForTheirSubstitutions)
 TEST_F(PlayerRecordsTest, BrokenPlayerFilesLoadAndSaveWithoutCrash)
 {
     const std::vector<std::tuple<QByteArray, QString, int>> files = {  // the file, the name, the last game's count
-        {QByteArray(), "Cy", -1},
-        {"Ann", "Ann", -1},
-        {"Ann\r\nAnn0.ply\r\nStart Game Stats\r\nTitle\r\n", "Ann", 0},
+        {QByteArray(), "Cy", -1}, {"Ann", "Ann", -1}, {"Ann\r\nAnn0.ply\r\nStart Game Stats\r\nTitle\r\n", "Ann", 0},
         {"Ann\r\nAnn0.ply\r\nStart Game Stats\r\nStart Game Stats\r\nStart Game Stats", "Ann", 0},
         {QByteArray::fromStdString("Ann\r\n\0\xff\xfe\r\n\n\n\r\r\x80Start Game Stats\r\n"s), "Ann", -1},
         {"Ann\r\nAnn0.ply\r\nStart Game Stats\r\n" + QByteArray(1 << 20, 'x')
-             + "\r\ns\r\nd\r\nn\r\nTRUE\r\n99999999999999999999\r\n" + QByteArray(1 << 20, '7'), "Ann", 2147483647},
-    };
+             + "\r\ns\r\nd\r\nn\r\nTRUE\r\n99999999999999999999\r\n" + QByteArray(1 << 20, '7'), "Ann", 2147483647}};
     for (const auto& [bytes, strName, nTimesPlayed] : files) {
         WriteRaw("Cy0.ply", bytes);
         CPlayer player;
@@ -131,16 +124,15 @@ TEST_F(PlayerRecordsTest, BrokenPlayerFilesLoadAndSaveWithoutCrash)
 TEST(ParseIntTest, ReadsTheLeadingDecimalNumber)
 {
     const std::vector<std::pair<const char*, int>> cases = {
-        {"14", 14}, {"  7", 7}, {"\t-3x", -3}, {"+5", 5}, {"0012", 12}, {"", 0}, {"abc", 0},
-        {"-", 0}, {"1 2", 1}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-        {"99999999999999999999", 2147483647}, {"-99999999999999999999", -2147483647 - 1},
-    };
+        {"14", 14}, {"  7", 7}, {"\t-3x", -3}, {"+5", 5}, {"0012", 12}, {"", 0}, {"abc", 0}, {"-", 0}, {"1 2", 1},
+        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"99999999999999999999", 2147483647},
+        {"-99999999999999999999", -2147483647 - 1}};
     for (const auto& [szLine, nValue] : cases)
         EXPECT_EQ(CStatsRecord::ParseInt(QString::fromLatin1(szLine)), nValue) << szLine;
 }
 
 // Catches changes (or no message) without a game in progress, where EndGame says nothing;
-// scores of 0 or less stored; counters or score landing in the wrong field; a record not closed
+// scores of 0 or less stored; the game in progress purged; counters or score landing in the wrong field; a record not closed
 // by EndGame; date lines not following the game's course; an abandoned game reported as
 // finished; and the wording of a game that was never closed.
 TEST_F(PlayerRecordsTest, RecordFollowsTheGameFromStartToEnd)
@@ -157,27 +149,23 @@ TEST_F(PlayerRecordsTest, RecordFollowsTheGameFromStartToEnd)
     play();
     EXPECT_EQ(Said(m_prompts), QStringList(8, "Zorbly: No m_pCurrentStats!"));
     EXPECT_TRUE(player.m_records.empty());
-
     player.m_strFileName = QStringLiteral("Ann0.ply");
     player.StartGame(QStringLiteral("A 10 piece game"));
-    CGameStats* pRecord = player.m_pCurrentStats;
-    ASSERT_NE(pRecord, nullptr);
-    EXPECT_EQ(pRecord->m_strStarted, "12/05/98 at 03:41:07 PM");
-    for (int nScore : {0, -7}) {
-        player.SetScore(nScore);
-        EXPECT_EQ(pRecord->m_nScore, 1) << nScore;
-    }
+    ASSERT_NE(player.m_pCurrentStats, nullptr);
+    EXPECT_EQ(player.m_pCurrentStats->m_strStarted, "12/05/98 at 03:41:07 PM");
+    player.SetScore(0);
+    EXPECT_EQ(player.m_pCurrentStats->m_nScore, 1);
     play();
+    EXPECT_FALSE(player.PurgeRecord(player.m_pCurrentStats)) << "the game in progress is never purged";
     ASSERT_TRUE(player.Save(Folder()));
-    EXPECT_EQ(pRecord->m_strDateLine, "Last played this game on Saturday, 12/05/98 at 03:41 PM");
+    EXPECT_EQ(player.m_pCurrentStats->m_strDateLine, "Last played this game on Saturday, 12/05/98 at 03:41 PM");
     CClock::SetNowForTests(QDateTime(QDate(1998, 12, 5), QTime(15, 52, 0)));
     player.EndGame(QStringLiteral("the computer"), true, false);
     player.StartGame(QStringLiteral("left open"));
     player.StartGame(QStringLiteral("abandoned"));
     player.EndGame(QStringLiteral("Bob"), false, true);
-    EXPECT_EQ(player.m_pCurrentStats, nullptr);
     ASSERT_EQ(player.m_records.size(), 3u);
-    EXPECT_FALSE(player.m_records[2]->m_bFinished);
+    EXPECT_TRUE(player.m_pCurrentStats == nullptr && !player.m_records[2]->m_bFinished);
     QString strReport;
     for (const auto& pGame : player.m_records)
         pGame->Describe(strReport, false);
@@ -199,7 +187,6 @@ TEST(ClockTest, FormatsInEnglishWhateverTheLocaleAndNowCanBeFixed)
 {
     const QLocale oldLocale;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    std::setlocale(LC_ALL, "C.UTF-8");
     const QDateTime saturday(QDate(1998, 12, 5), QTime(15, 52, 9));
     const QDateTime midnight(QDate(2001, 3, 4), QTime(0, 5, 0));
     const std::vector<std::tuple<QDateTime, const char*, const char*>> cases = {
@@ -209,8 +196,7 @@ TEST(ClockTest, FormatsInEnglishWhateverTheLocaleAndNowCanBeFixed)
         {saturday, "%c|%x|%X", "Sat Dec  5 15:52:09 1998|12/05/98|15:52:09"},
         {midnight, "%A %I:%M %p %y %e", "Sunday 12:05 AM 01  4"},
         {midnight.addSecs(11 * 3600 + 55 * 60), "%I %p", "12 PM"},
-        {saturday, "100%% %q %", "100% %q %"},
-    };
+        {saturday, "100%% %q %", "100% %q %"}};
     for (const auto& [dt, szPattern, szExpected] : cases)
         EXPECT_EQ(CClock::Format(dt, QString::fromUtf8(szPattern)), QString::fromUtf8(szExpected));
     QLocale::setDefault(oldLocale);

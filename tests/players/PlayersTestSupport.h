@@ -12,7 +12,6 @@
 // The files of a players folder, byte for byte.
 class PlayersFolderFiles {
 public:
-    virtual ~PlayersFolderFiles() = default;
     virtual QString Folder() const = 0;  // ends in "/"
 
     void WriteRaw(const QString& strName, const QByteArray& bytes) const
@@ -29,10 +28,7 @@ public:
     // The files in the folder, by name.
     QStringList Files() const { return QDir(Folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
     // Lines each ended by CR LF.
-    static QByteArray CrLf(const QStringList& lines)
-    {
-        return lines.isEmpty() ? QByteArray("") : (lines.join("\r\n") + "\r\n").toUtf8();
-    }
+    static QByteArray CrLf(const QStringList& lines) { return lines.isEmpty() ? "" : (lines.join("\r\n") + "\r\n").toUtf8(); }
     // Every message box shown, as "caption: text".
     static QStringList Said(const CFakePrompts& prompts)
     {

@@ -1,17 +1,23 @@
 #pragma once
 
+#include "../players/PlayersTestSupport.h"
 #include "../window/AppFixture.h"
-#include "Clock.h"
 #include "FakeTextViewer.h"
-#include "Player.h"
+#include "PlayerListBox.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QStringList>
+// The player list of a dialog, and its entries' names or file names.
+inline CPlayerListBox& List(CDialog& dlg) { return *dlg.GetDlgItemAs<CPlayerListBox>(1028); }
+inline QStringList Listed(CDialog& dlg, bool bFileNames = false)
+{
+    QStringList listed;
+    for (int i = 0; i < List(dlg).count(); ++i)
+        listed << (bFileNames ? List(dlg).Entry(i).m_strFileName : List(dlg).Entry(i).m_strName);
+    return listed;
+}
 
 // A started application in a temporary game folder with a players folder, "now" fixed, message
 // boxes, modal dialogs and the text viewer faked.
-class PlayerDlgTest : public AppFixture {
+class PlayerDlgTest : public AppFixture, public PlayersFolderFiles {
 protected:
     PlayerDlgTest()
     {
@@ -20,64 +26,25 @@ protected:
     }
     ~PlayerDlgTest() override { CClock::ResetNow(); }
 
-    QString Folder() const { return m_app.m_strHomeDir + QStringLiteral("players/"); }
-
-    static QByteArray CrLf(const QStringList& lines)
+    QString Folder() const override { return m_app.m_strHomeDir + "players/"; }
+    // The index from pairs of name and file name, and the file of each player who has one, with
+    // a finished game for every start time given for it.
+    void WriteIndex(const QStringList& lines, const QMap<QString, QStringList>& starts = {}) const
     {
-        QByteArray bytes;
-        for (const QString& strLine : lines)
-            bytes += strLine.toUtf8() + "\r\n";
-        return bytes;
+        WriteRaw("data", CrLf(lines));
+        for (qsizetype i = 1; i < lines.size(); i += 2)
+            if (!lines[i].isEmpty())
+                WriteRaw(lines[i], CrLf(ExamplePlayerFile(starts.value(lines[i]), lines[i - 1], lines[i])));
     }
-    void WriteRaw(const QString& strName, const QByteArray& bytes) const
-    {
-        QFile file(Folder() + strName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray ReadRaw(const QString& strName) const
-    {
-        QFile file(Folder() + strName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    bool Exists(const QString& strName) const { return QFile::exists(Folder() + strName); }
-
-    // The index, from pairs of name and file name.
-    void WriteIndex(const QStringList& lines) const { WriteRaw(QStringLiteral("data"), CrLf(lines)); }
-    QStringList IndexLines() const
-    {
-        QStringList lines = QString::fromUtf8(ReadRaw(QStringLiteral("data"))).split(QStringLiteral("\r\n"));
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        return lines;
-    }
-
-    // A player file with one finished game per start text, in the order given.
-    void WritePlayerFile(const QString& strName, const QString& strFileName,
-                         const QStringList& starts) const
-    {
-        QStringList lines{strName, strFileName};
-        for (const QString& strStart : starts) {
-            lines << QStringLiteral("Start Game Stats")
-                  << QStringLiteral("A 10 piece game with +* operators and only positive numbers allowed.")
-                  << strStart << QStringLiteral("Game was finished on Saturday, 12/05/98 at 03:52 PM")
-                  << QString() << QStringLiteral("TRUE") << QStringLiteral("0")
-                  << QStringLiteral("14") << QStringLiteral("TRUE") << QStringLiteral("the computer")
-                  << QStringLiteral("2") << QStringLiteral("1") << QStringLiteral("0")
-                  << QStringLiteral("1") << QStringLiteral("End Game Stats");
-        }
-        WriteRaw(strFileName, CrLf(lines));
-    }
-
-    // A live player of the game in progress, loaded from his file.
+    QStringList IndexLines() const { return QString::fromUtf8(ReadRaw("data")).chopped(2).split("\r\n"); }
+    // A player of the game in progress, loaded from his file.
     CPlayer& Seat(int nSeat, const QString& strName, const QString& strFileName)
     {
-        m_app.m_pPlayer[nSeat] = std::make_unique<CPlayer>();
-        CPlayer& player = *m_app.m_pPlayer[nSeat];
-        player.m_strName = strName;
-        player.m_strFileName = strFileName;
-        player.Load(Folder());
-        return player;
+        auto& pPlayer = m_app.m_pPlayer[nSeat] = std::make_unique<CPlayer>();
+        pPlayer->m_strName = strName;
+        pPlayer->m_strFileName = strFileName;
+        pPlayer->Load(Folder());
+        return *pPlayer;
     }
 
     CFakeTextViewer m_viewer;

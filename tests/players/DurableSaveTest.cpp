@@ -1,66 +1,48 @@
 // Saves that cannot finish change nothing; what killed saves leave is cleared away; two games on
 // one players folder lose nothing.
-#include "FakePrompts.h"
 #include "FolderLock.h"
-#include "Player.h"
-#include "PlayerFile.h"
 #include "PlayerIndex.h"
 #include "PlayersTestSupport.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 #include <csignal>
+#include <functional>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <utime.h>
 
 namespace {
 
-// Files may grow to `nBytes` only, as on a nearly full disk: a longer write fails with EFBIG.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t nBytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = nBytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
+// Runs `work` while files may grow to `nBytes` only, as on a nearly full disk: a longer write
+// fails with EFBIG instead of ending the process.
+void WithFileSizeLimit(rlim_t nBytes, const std::function<void()>& work)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limit{nBytes, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    work();
+    setrlimit(RLIMIT_FSIZE, &saved);
+}
 
 class DurableSave : public PlayersTest {
 protected:
-    // Ann's file with `nGames` finished games: about 220 bytes a game.
-    static QByteArray PlayerFileWithGames(int nGames)
-    {
-        QStringList lines = kExamplePlayerFile.mid(0, 2);
-        for (int i = 0; i < nGames; ++i)
-            lines += kExamplePlayerFile.mid(2);
-        return CrLf(lines);
-    }
-    // Ann with `nGames` games on disk, loaded, and one more game played.
+    QString Folder() const override { return m_strFolder.isEmpty() ? PlayersTest::Folder() : m_strFolder; }
+    // Ann's file with `nGames` finished games (about 220 bytes a game), loaded, and one more game
+    // started.
     void LoadAnnAndPlay(int nGames)
     {
-        WriteRaw("Ann0.ply", PlayerFileWithGames(nGames));
-        m_ann.m_strFileName = QStringLiteral("Ann0.ply");
-        ASSERT_TRUE(m_ann.Load(Folder()));
+        m_before = CrLf(ExamplePlayerFile(QStringList(nGames, "12/05/98 at 03:41:07 PM")));
+        WriteRaw("Ann0.ply", m_before);
+        ASSERT_TRUE(LoadAs(m_ann, "Ann0.ply"));
         m_ann.StartGame(QStringLiteral("A 10 piece game"));
-        m_ann.EndGame(QStringLiteral("the computer"), true, false);
     }
-    QStringList FolderFiles() const { return QDir(Folder()).entryList(QDir::Files | QDir::Hidden); }
 
+    QString m_strFolder;  // in place of the players folder
     CPlayer m_ann;
-    CFakePrompts m_prompts;
+    QByteArray m_before;
 };
 
 // Catches a save that reports success while the disk refused its last bytes (the file is then
@@ -70,21 +52,14 @@ class FailedWrite : public DurableSave, public ::testing::WithParamInterface<int
 TEST_P(FailedWrite, ReportsFailureAndLeavesTheOldFileByteForByte)
 {
     LoadAnnAndPlay(GetParam());
-    const QByteArray before = ReadRaw("Ann0.ply");
-    WriteRaw("data", CrLf({"Ann", "Ann0.ply"}));
-    bool bSaved = true;
-    bool bAdded = true;
-    {
-        const FileSizeLimit limit(before.size() / 2);
-        bSaved = m_ann.Save(Folder());
-        bAdded = CPlayerIndex::Add(Folder(), {QString(before.size(), QLatin1Char('B')), "B0.ply"}, nullptr);
-    }
-    EXPECT_FALSE(bSaved);
-    EXPECT_FALSE(bAdded);
-    EXPECT_EQ(ReadRaw("Ann0.ply"), before);
-    EXPECT_EQ(ReadRaw("data"), CrLf({"Ann", "Ann0.ply"}));
-    EXPECT_EQ(m_prompts.Texts(), QStringList({"Unable to open data file"}));
-    EXPECT_EQ(FolderFiles(), QStringList({"Ann0.ply", "data"})) << "no temporary file stays";
+    WriteRaw("data", "Ann\r\nAnn0.ply\r\n");
+    WithFileSizeLimit(m_before.size() / 2, [this] {
+        EXPECT_FALSE(m_ann.Save(Folder()));
+        EXPECT_FALSE(CPlayerIndex::Add(Folder(), {QString(1 << 16, QLatin1Char('B')), "B0.ply"}, nullptr));
+    });
+    EXPECT_EQ(ReadRaw("Ann0.ply") + ReadRaw("data"), m_before + "Ann\r\nAnn0.ply\r\n");
+    EXPECT_EQ(Said(m_prompts), QStringList({"File Error!: Unable to open data file"}));
+    EXPECT_EQ(Files(), QStringList({"Ann0.ply", "data"})) << "no temporary file stays";
 }
 
 // 20 games fit Qt's buffer (the file is written only when it is closed); 200 do not.
@@ -94,50 +69,34 @@ INSTANTIATE_TEST_SUITE_P(SmallAndLargeFiles, FailedWrite, ::testing::Values(20, 
 TEST_F(DurableSave, FullDiskReportsFailureAndLeavesTheOldFile)
 {
     QTemporaryDir mountPoint;
-    if (::mount("tmpfs", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+    const QByteArray mountPath = QFile::encodeName(mountPoint.path());
+    if (::mount("tmpfs", mountPath.constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "cannot mount a small file system here (needs root)";
-    const QString strFolder = mountPoint.path() + QLatin1Char('/');
-    {
-        QFile file(strFolder + QStringLiteral("Ann0.ply"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(PlayerFileWithGames(20));
+    m_strFolder = mountPoint.path() + "/";
+    LoadAnnAndPlay(20);
+    QFile filler(Folder() + "filler");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) == 4096) {
     }
-    m_ann.m_strFileName = QStringLiteral("Ann0.ply");
-    ASSERT_TRUE(m_ann.Load(strFolder));
-    m_ann.StartGame(QStringLiteral("A 10 piece game"));
-    {
-        QFile filler(strFolder + QStringLiteral("filler"));
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-        // Room for the lock file, none for the player file.
-        ASSERT_TRUE(filler.resize(filler.size() - block.size()));
-    }
-    const bool bSaved = m_ann.Save(strFolder);
-    QFile saved(strFolder + QStringLiteral("Ann0.ply"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const QByteArray after = saved.readAll();
-    saved.close();
-    ::umount(QFile::encodeName(mountPoint.path()).constData());
-    EXPECT_FALSE(bSaved);
-    EXPECT_EQ(after, PlayerFileWithGames(20));
+    ASSERT_TRUE(filler.resize(filler.size() - 4096));  // room for the lock file only
+    filler.close();  // an open file keeps the file system from being unmounted
+    EXPECT_FALSE(m_ann.Save(Folder()));
+    EXPECT_EQ(ReadRaw("Ann0.ply"), m_before);
+    ::umount(mountPath.constData());
 }
 
-// Catches temporary files of killed saves piling up, and the clean-up touching anything else.
+// Catches temporary files of killed saves piling up, and the clean-up touching anything else:
+// files of other names, files without the file they stood for, and a save still under way.
 TEST_F(DurableSave, LeftoversOfKilledSavesAreRemovedWhenThePlayersAreListed)
 {
-    const QStringList files = {"Ann0.ply", "Ann0.ply.aB3xY9", "data.Qw12Er", "Bob0.ply.Zz9Yy8",
-                               "Ann0.ply.new", "Ann0.ply.Fresh1", "notes.txt", "data"};
-    for (const QString& strName : files)
-        WriteRaw(strName, "x");
     const utimbuf old{time(nullptr) - 120, time(nullptr) - 120};
-    for (const QString& strName : files.mid(0, 5) + QStringList{"notes.txt", "data"})
-        utime(QFile::encodeName(Folder() + strName).constData(), &old);
-
+    for (const QString strName : {"Ann0.ply", "Ann0.ply.aB3xY9", "data.Qw12Er", "Bob0.ply.Zz9Yy8", "Ann0.ply.new",
+                                   "notes.txt", "data", "Ann0.ply.Fresh1"}) {
+        WriteRaw(strName, "x");
+        utime(QFile::encodeName(Folder() + strName).constData(), strName.endsWith("Fresh1") ? nullptr : &old);
+    }
     CPlayerIndex::List(Folder(), nullptr);
-    EXPECT_EQ(FolderFiles(), QStringList({"Ann0.ply", "Ann0.ply.Fresh1", "Ann0.ply.new",
-                                          "Bob0.ply.Zz9Yy8", "data", "notes.txt"}));
+    EXPECT_EQ(Files(), QStringList({"Ann0.ply", "Ann0.ply.Fresh1", "Ann0.ply.new", "Bob0.ply.Zz9Yy8", "data", "notes.txt"}));
 }
 
 // Catches a save that writes from what it read at the start: another game's records, or a
@@ -145,13 +104,12 @@ TEST_F(DurableSave, LeftoversOfKilledSavesAreRemovedWhenThePlayersAreListed)
 TEST_F(DurableSave, SavingKeepsWhatAnotherGameSavedForThePlayer)
 {
     LoadAnnAndPlay(3);
+    m_ann.EndGame(QStringLiteral("the computer"), true, false);
     CPlayer other;
-    other.m_strFileName = QStringLiteral("Ann0.ply");
-    ASSERT_TRUE(other.Load(Folder()));
+    ASSERT_TRUE(LoadAs(other, "Ann0.ply"));
     other.PurgeRecord(other.m_records.front().get());
     other.StartGame(QStringLiteral("Another game"));
     ASSERT_TRUE(other.Save(Folder()));
-
     m_ann.StartGame(QStringLiteral("The game in progress"));
     ASSERT_TRUE(m_ann.Save(Folder()));
     QStringList titles;
@@ -160,10 +118,8 @@ TEST_F(DurableSave, SavingKeepsWhatAnotherGameSavedForThePlayer)
     EXPECT_EQ(titles.size(), 5);
     EXPECT_EQ(titles.mid(2), QStringList({"A 10 piece game", "The game in progress", "Another game"}));
     EXPECT_EQ(m_ann.m_pCurrentStats, m_ann.m_records[3].get());
-
     CPlayer again;
-    again.m_strFileName = QStringLiteral("Ann0.ply");
-    ASSERT_TRUE(again.Load(Folder()));
+    ASSERT_TRUE(LoadAs(again, "Ann0.ply"));
     EXPECT_EQ(again.m_records.size(), 5u);
 }
 
@@ -172,19 +128,16 @@ TEST_F(DurableSave, SavingKeepsWhatAnotherGameSavedForThePlayer)
 TEST(ConcurrentGames, DISABLED_Worker)
 {
     const QString strFolder = qEnvironmentVariable("ZORBLY_WORKER_FOLDER");
-    const QString strTag = qEnvironmentVariable("ZORBLY_WORKER_TAG");
-    ASSERT_FALSE(strFolder.isEmpty());
     CPlayer sam;
     sam.m_strFileName = QStringLiteral("Sam0.ply");
     ASSERT_TRUE(sam.Load(strFolder));
     for (int i = 0; i < 100; ++i) {
-        const QString strName = strTag + QString::number(i);
         CPlayer player;
-        ASSERT_TRUE(player.AssignFileName(strName, strFolder));
-        player.StartGame(strName);
+        ASSERT_TRUE(player.AssignFileName(qEnvironmentVariable("ZORBLY_WORKER_TAG") + QString::number(i), strFolder));
+        player.StartGame(player.m_strName);
         ASSERT_TRUE(player.Save(strFolder));
-        ASSERT_TRUE(CPlayerIndex::Add(strFolder, {strName, player.m_strFileName}, nullptr));
-        sam.StartGame(strName);
+        ASSERT_TRUE(CPlayerIndex::Add(strFolder, {player.m_strName, player.m_strFileName}, nullptr));
+        sam.StartGame(player.m_strName);
         sam.EndGame(QStringLiteral("the computer"), true, false);
         ASSERT_TRUE(sam.Save(strFolder));
     }
@@ -194,14 +147,12 @@ TEST(ConcurrentGames, DISABLED_Worker)
 // it read earlier: players and games of the other game would vanish.
 TEST_F(DurableSave, TwoGamesOnOneFolderLoseNothing)
 {
-    WriteRaw("Sam0.ply", CrLf({"Sam", "Sam0.ply"}));
-    WriteRaw("data", CrLf({"Sam", "Sam0.ply"}));
+    for (const char* szFile : {"Sam0.ply", "data"})
+        WriteRaw(szFile, "Sam\r\nSam0.ply\r\n");
     QProcess workers[2];
+    qputenv("ZORBLY_WORKER_FOLDER", Folder().toLocal8Bit());
     for (int i = 0; i < 2; ++i) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("ZORBLY_WORKER_FOLDER"), Folder());
-        env.insert(QStringLiteral("ZORBLY_WORKER_TAG"), i == 0 ? QStringLiteral("Ann") : QStringLiteral("Bob"));
-        workers[i].setProcessEnvironment(env);
+        qputenv("ZORBLY_WORKER_TAG", i == 0 ? "Ann" : "Bob");  // taken in when the worker starts
         workers[i].start(QCoreApplication::applicationFilePath(),
                          {"--gtest_also_run_disabled_tests", "--gtest_filter=ConcurrentGames.DISABLED_Worker"});
     }
@@ -209,16 +160,14 @@ TEST_F(DurableSave, TwoGamesOnOneFolderLoseNothing)
         ASSERT_TRUE(worker.waitForFinished(120000));
         EXPECT_EQ(worker.exitCode(), 0) << worker.readAllStandardOutput().toStdString();
     }
-    QList<CPlayerEntry> entries;
-    ASSERT_EQ(CPlayerIndex::Read(Folder(), entries), CPlayerIndex::ReadResult::Read);
+    const QList<CPlayerEntry> entries = CPlayerIndex::List(Folder(), nullptr);
     EXPECT_EQ(entries.size(), 201);
     for (const CPlayerEntry& entry : entries) {
         CPlayer player;
-        player.m_strFileName = entry.m_strFileName;
-        ASSERT_TRUE(player.Load(Folder()));
+        ASSERT_TRUE(LoadAs(player, entry.m_strFileName));
         EXPECT_EQ(player.m_records.size(), entry.m_strName == "Sam" ? 200u : 1u) << entry.m_strName.toStdString();
     }
-    EXPECT_FALSE(Exists(CFolderLock::LockFileName()));
+    EXPECT_FALSE(Files().contains(CFolderLock::LockFileName()));
 }
 
 }  // namespace

@@ -70,8 +70,10 @@ qint64 TimeStart(const QString& strMode, const QString& strFolder)
     if (bFinished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 && bNumber
         && nNs > 0)
         return nNs;
-    std::fprintf(stderr, "bench_startup: a %s start %s; it said: %s\n", qPrintable(strMode),
-                 bFinished ? "failed" : "timed out", process.readAllStandardError().constData());
+    const char* szWhy = bFinished ? "failed"
+        : process.error() == QProcess::FailedToStart ? "could not start" : "timed out";
+    std::fprintf(stderr, "bench_startup: a %s start %s; it said: %s\n", qPrintable(strMode), szWhy,
+                 process.readAllStandardError().constData());
     return -1;
 }
 

@@ -39,7 +39,9 @@ bool CGameApp::InitInstance(const QStringList& arguments)
     CSeriesApp::InitInstance(arguments);
     qApp->installEventFilter(this);
     m_bRunning = true;
+    CDialog::SetMainWindow(&m_gameDlg);
     m_gameDlg.DoModal();
+    CDialog::SetMainWindow(nullptr);
     m_bRunning = false;
     return false;
 }

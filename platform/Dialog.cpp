@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,12 @@ CDialog::ModalHook& ModalHookSlot()
 {
     static CDialog::ModalHook hook;
     return hook;
+}
+
+CDialog*& MainWindowSlot()
+{
+    static CDialog* pMainWindow = nullptr;
+    return pMainWindow;
 }
 
 // One dialog unit in pixels, for a template whose font has `nPointSize` points: the 12-point game
@@ -101,6 +108,11 @@ void CDialog::CenterOnOwner()
     move(rc.topLeft());
 }
 
+void CDialog::SetMainWindow(CDialog* pMainWindow)
+{
+    MainWindowSlot() = pMainWindow;
+}
+
 int CDialog::DoModal()
 {
     m_bEnded = false;
@@ -110,18 +122,36 @@ int CDialog::DoModal()
         hook(*this);
         return m_nResult;
     }
-    if (!m_bEnded) {
-        // Modal to its owner only: the help window, a window of its own, stays usable beside it.
-        if (!parentWidget()) {
-            if (QWidget* pOwner = QApplication::activeModalWidget(); pOwner && pOwner != this)
-                setParent(pOwner, windowFlags());
-        }
-        setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
-        m_bInExec = true;
-        exec();
-        m_bInExec = false;
+    if (m_bEnded)
+        return m_nResult;
+    if (this == MainWindowSlot()) {
+        RunAsMainWindow();
+        return m_nResult;
     }
+    // Modal to its owner only: the help window, a window of its own, stays usable beside it.
+    if (!parentWidget()) {
+        QWidget* pOwner = QApplication::activeModalWidget();
+        if (!pOwner && MainWindowSlot() && MainWindowSlot()->isVisible())
+            pOwner = MainWindowSlot();
+        if (pOwner && pOwner != this)
+            setParent(pOwner, windowFlags());
+    }
+    setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+    m_bInExec = true;
+    exec();
+    m_bInExec = false;
     return m_nResult;
+}
+
+// Shown until EndDialog, blocking no other window: its dialogs are modal to it alone.
+void CDialog::RunAsMainWindow()
+{
+    QEventLoop loop;
+    m_pMainLoop = &loop;
+    show();
+    loop.exec();
+    m_pMainLoop = nullptr;
+    hide();
 }
 
 void CDialog::EndDialog(int nResult)
@@ -130,6 +160,8 @@ void CDialog::EndDialog(int nResult)
     m_bEnded = true;
     if (m_bInExec)
         QDialog::done(nResult);
+    else if (m_pMainLoop)
+        m_pMainLoop->quit();
 }
 
 void CDialog::done(int nResult)

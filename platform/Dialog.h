@@ -1,5 +1,7 @@
 #pragma once
 
+class QEventLoop;
+
 #include "DialogTemplate.h"
 
 #include <QDialog>
@@ -41,6 +43,9 @@ public:
     // Installs the hook every DoModal uses from now on; an empty function removes it.
     static void SetModalHook(ModalHook hook);
     static bool HasModalHook();
+    // The program's main window: it runs modal to nothing, so that windows of their own (help)
+    // stay usable beside it, and a dialog opened without an owner is owned by it.
+    static void SetMainWindow(CDialog* pMainWindow);
 
     // Builds the controls and runs OnInitDialog once; DoModal calls it, tests may call it first.
     void Create();
@@ -92,6 +97,7 @@ protected:
     int MenuHeight() const;
 
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void RunAsMainWindow();
     void closeEvent(QCloseEvent* pEvent) override;
     void done(int nResult) override;
 
@@ -109,5 +115,6 @@ private:
     bool m_bCreated = false;
     bool m_bEnded = false;
     bool m_bInExec = false;
+    QEventLoop* m_pMainLoop = nullptr;  // while the main window runs
     int m_nResult = IDCANCEL;
 };

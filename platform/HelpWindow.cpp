@@ -42,8 +42,13 @@ CHelpWindow* CHelpWindow::Existing()
 
 CHelpWindow* CHelpWindow::Open(QWidget* pOwner, int nContext)
 {
-    if (!s_pWindow)
-        s_pWindow = new CHelpWindow(pOwner ? pOwner->window() : nullptr);
+    if (!s_pWindow) {
+        // Outside the owner's window family, so that a dialog modal to the game window does not
+        // block it; but it closes with its owner.
+        s_pWindow = new CHelpWindow(nullptr);
+        if (pOwner)
+            QObject::connect(pOwner->window(), &QObject::destroyed, s_pWindow.data(), [] { delete s_pWindow.data(); });
+    }
     CHelpWindow* pWindow = s_pWindow.data();
     pWindow->show();
     pWindow->raise();
@@ -55,7 +60,6 @@ CHelpWindow* CHelpWindow::Open(QWidget* pOwner, int nContext)
 CHelpWindow::CHelpWindow(QWidget* pParent)
     : QTextBrowser(pParent)
 {
-    // A window of its own even when owned: it closes with the game window, never inside it.
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Zorbly Help"));
     setOpenExternalLinks(true);

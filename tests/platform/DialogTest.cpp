@@ -103,27 +103,36 @@ TEST(Dialog, ModalHookRunsWithoutEventLoopAndReturnsTheEndDialogResult)
     EXPECT_EQ(script.TemplatesRun(), (std::vector<int>{500, 500, 500}));
 }
 
-// Catches dialogs that block every window of the program: a dialog runs modal to its owner only,
-// and one opened without an owner takes the dialog running beneath it, so that the help window,
-// a window of its own, stays usable beside it.
+// Catches dialogs that block every window of the program: the main window blocks none, a dialog
+// runs modal to its owner only, and one opened without an owner is owned by the dialog running
+// beneath it, else by the main window; so the help window, a window of its own, stays usable.
 TEST(Dialog, RunsModalToItsOwnerWindowOnly)
 {
-    CRecordingDialog outer;
-    CRecordingDialog inner;
-    Qt::WindowModality innerModality = Qt::NonModal;
-    QWidget* pInnerOwner = nullptr;
-    QTimer::singleShot(0, &outer, [&] {
-        QTimer::singleShot(0, &inner, [&] {
-            innerModality = inner.windowModality();
-            pInnerOwner = inner.parentWidget();
-            inner.EndDialog(IDOK);
+    CRecordingDialog main, outer, inner;
+    CDialog::SetMainWindow(&main);
+    QStringList seen;
+    auto note = [&seen](CDialog& dlg) {
+        seen << QStringLiteral("%1 owned by %2").arg(dlg.windowModality()).arg(dlg.parentWidget() ? dlg.parentWidget()->objectName() : "none");
+    };
+    main.setObjectName("main");
+    outer.setObjectName("outer");
+    QTimer::singleShot(0, &main, [&] {
+        note(main);
+        QTimer::singleShot(0, &outer, [&] {
+            note(outer);
+            QTimer::singleShot(0, &inner, [&] {
+                note(inner);
+                inner.EndDialog(IDOK);
+            });
+            inner.DoModal();
+            outer.EndDialog(IDOK);
         });
-        inner.DoModal();
-        outer.EndDialog(IDCANCEL);
+        outer.DoModal();
+        main.EndDialog(IDCANCEL);
     });
-    EXPECT_EQ(outer.DoModal(), IDCANCEL);
-    EXPECT_EQ(pInnerOwner, &outer);
-    EXPECT_EQ(innerModality, Qt::WindowModal);
+    EXPECT_EQ(main.DoModal(), IDCANCEL);
+    CDialog::SetMainWindow(nullptr);
+    EXPECT_EQ(seen, QStringList({"0 owned by none", "1 owned by main", "1 owned by outer"}));
 }
 
 // The rolls and the set-up removal repeat the original runtime's rand() exactly, restarting on

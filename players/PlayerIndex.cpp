@@ -221,9 +221,15 @@ CDeleteOutcome CPlayerIndex::DeletePlayers(const QString& strFolder, const QList
     // The index is rewritten from what is on disk now: a player another game added since the
     // list was read stays.
     QList<CPlayerEntry> others;
-    if (Read(strFolder, others) == ReadResult::Unreadable) {
+    switch (Read(strFolder, others)) {
+    case ReadResult::Unreadable:
         ShowReinstall(pOwner);
         return outcome;
+    case ReadResult::Missing:
+        others = listed;  // an index removed meanwhile is written again from the list
+        break;
+    case ReadResult::Read:
+        break;
     }
     others.removeIf([&](const CPlayerEntry& entry) {
         return current.contains(entry) || outcome.m_removed.contains(entry);

@@ -1,7 +1,5 @@
 #include "GameDlg.h"
 
-#include <algorithm>
-
 #include "BoardWnd.h"
 #include "BracketWnd.h"
 #include "Clock.h"

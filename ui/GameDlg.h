@@ -22,10 +22,11 @@ class CPlayer;
 class CGameDlg : public CScaledDialog {
     Q_OBJECT
 public:
-    // Enter does nothing in the game window: a focused control pressing it must not act.
-    void PressEnter() override {}
     CGameDlg();
     ~CGameDlg() override;
+
+    // Enter does nothing in the game window: a focused control pressing it must not act.
+    void PressEnter() override {}
 
     // Mode 2 asks first and closes the open game records; any other mode ends at once.
     virtual void QuitGame(int nMode);

@@ -13,17 +13,7 @@ shift || true
 targets=("$@")
 ((${#targets[@]})) || targets=(board_file dib player_file)
 
-missing=()
-for p in clang libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
-bash scripts/setup.sh --deps-only  # the libraries the targets link
+ZORBLY_EXTRA_PACKAGES="clang libclang-rt-14-dev" bash scripts/setup.sh --deps-only
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBLY_FUZZ=ON \
   -DZORBLY_SANITIZE=ON -DZORBLY_TESTS=OFF -DZORBLY_BENCH=OFF >/dev/null
 names=()

@@ -2,7 +2,8 @@
 # Installs what building, running and testing Zorbly need on Debian 12, then builds it.
 #   scripts/setup.sh [build-dir] [extra cmake arguments...]
 #   scripts/setup.sh --deps-only          only installs the packages
-# ZORBLY_TARGETS="a b" builds only those targets (all when unset).
+# ZORBLY_TARGETS="a b" builds only those targets (all when unset); ZORBLY_EXTRA_PACKAGES="p q"
+# installs those packages too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   desktop-file-utils appstream
+  ${ZORBLY_EXTRA_PACKAGES:-}
 )
 missing=()
 for p in "${packages[@]}"; do

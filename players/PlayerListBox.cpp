@@ -21,9 +21,9 @@ CPlayerListBox::CPlayerListBox(QWidget* pParent) : QListWidget(pParent)
 
 int CPlayerListBox::AddPlayer(const QString& strName, const QString& strFileName)
 {
-    // After every name that sorts before it or equal to it: a binary search, so that a list of
-    // thousands of players fills at once.
-    int nLow = 0;
+    // After every name that sorts before it or equal to it. Names mostly come in order, so the
+    // end is tried first; else a binary search.
+    int nLow = count() > 0 && CPlayerIndex::NameLess(strName, item(count() - 1)->text()) ? 0 : count();
     int nHigh = count();
     while (nLow < nHigh) {
         const int nMiddle = (nLow + nHigh) / 2;
@@ -45,11 +45,8 @@ void CPlayerListBox::SetPlayers(QList<CPlayerEntry> entries)
     CPlayerIndex::SortByName(entries);
     const QSignalBlocker blocker(this);
     clear();
-    for (const CPlayerEntry& entry : entries) {
-        auto* pItem = new QListWidgetItem(entry.m_strName);
-        pItem->setData(kFileNameRole, entry.m_strFileName);
-        addItem(pItem);
-    }
+    for (const CPlayerEntry& entry : entries)
+        AddPlayer(entry.m_strName, entry.m_strFileName);
 }
 
 bool CPlayerListBox::GetPlayer(int nIndex, QString* pName, QString* pFileName) const

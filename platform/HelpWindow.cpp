@@ -70,7 +70,6 @@ void CHelpWindow::ShowContext(int nContext)
 {
     const QFileInfo document(DocumentPath());
     if (!document.isFile() || !document.isReadable()) {
-        setSource(QUrl());
         setPlainText(QStringLiteral("The help document %1 cannot be found.").arg(DocumentPath()));
         return;
     }

@@ -64,7 +64,6 @@ void CSelectPlayer::StartRun()
 
 void CSelectPlayer::FillList()
 {
-    m_pList->clear();
     // The player already seated on the other side is not offered again: two player objects on
     // one file would each save over the other's game.
     QStringList except;

@@ -45,10 +45,8 @@ void CAboutDlg::ReadAboutText(const QString& strDataPath)
 
 QWidget* CAboutDlg::CreateControl(const ControlTemplate& ctl)
 {
-    if (ctl.nId == kPictureId) {
-        m_pPicture->show();
-        return m_pPicture;
-    }
+    if (ctl.nId == kPictureId)
+        return m_pPicture;  // shown as it takes its place
     return CScaledDialog::CreateControl(ctl);
 }
 

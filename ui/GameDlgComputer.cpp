@@ -15,8 +15,7 @@ void CGameDlg::ComputerMove()
         repaint();
         EndTurn(false);
     } else {
-        pBoard->SelectPiece(m_nBestPlace, true);
-        ShowCatalogueExpression(m_nBestIndex, true);
+        ShowCatalogueExpression(m_nBestIndex, true);  // marks the chosen piece
         repaint();
     }
     m_bRollSaved = false;

@@ -140,7 +140,7 @@ TEST(DrawDibTest, CopiesAndStretchesPixelsExactlyInTheGivenPalette)
     const QImage expected = Rgb(QImage::fromData(FixtureBytes("bpp4.bmp"), "BMP"));
     const QByteArray block = FixtureBytes("bpp4.bmp").mid(14);
     const DibPalette palette{qRgb(10, 20, 30), qRgb(200, 100, 50)};
-    QImage canvas(30, 10, QImage::Format_RGB32);
+    QImage canvas(40, 10, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     {
         QPainter dc(&canvas);
@@ -149,7 +149,13 @@ TEST(DrawDibTest, CopiesAndStretchesPixelsExactlyInTheGivenPalette)
         EXPECT_TRUE(DrawDib(dc, QRect(10, 0, 14, 6), block, QRect(0, 0, 7, 3), nullptr));
         EXPECT_FALSE(DrawDib(dc, QRect(0, 7, 4, 3), block.chopped(1), QRect(0, 0, 4, 3), nullptr));
         EXPECT_TRUE(DrawDib(dc, QRect(25, 0, 5, 3), FixtureBytes("bpp1.bmp").mid(14), QRect(0, 0, 5, 3), &palette));
+        EXPECT_TRUE(DrawDib(dc, QRect(31, 0, 7, 3), block, QRect(0, 0, 7, 3), &palette));
     }
+    const QImage indices = QImage::fromData(FixtureBytes("bpp4.bmp"), "BMP");
+    ASSERT_EQ(indices.format(), QImage::Format_Indexed8);
+    for (int y = 0; y < 3; ++y)  // indices past the given palette paint black
+        for (int x = 0; x < 7; ++x)
+            EXPECT_EQ(canvas.pixel(31 + x, y), palette.value(indices.pixelIndex(x, y), qRgb(0, 0, 0))) << x << "," << y;
     EXPECT_EQ(canvas.copy(1, 1, 5, 2), expected.copy(2, 1, 5, 2));
     EXPECT_EQ(canvas.copy(10, 0, 14, 6), expected.scaled(14, 6));
     for (const QPoint& pt : {QPoint(0, 1), QPoint(6, 1), QPoint(1, 3), QPoint(0, 9), QPoint(3, 7)})
@@ -242,6 +248,7 @@ TEST(AboutDlgTest, ShippedBoxShowsItsPictureAndTextAndPlaysItsWaveAsItOpens)
     QWidget* pControl = dlg.GetDlgItem(1036);
     ASSERT_EQ(pControl, &dlg.Picture());
     EXPECT_EQ(pControl->geometry(), QRect(dlg.DialogUnitsToPixels(QRect(1, 2, 159, 155)).topLeft(), QSize(299, 323)));
+    EXPECT_TRUE(pControl->isVisibleTo(&dlg));
     EXPECT_EQ(Rgb(pControl->grab().toImage()), Rgb(QImage(strPicture)));
 }
 

@@ -75,7 +75,11 @@ INSTANTIATE_TEST_SUITE_P(Table, CatchUp,
 TEST_F(GameTest, NothingInReachLeavesNoAndFreeHintsAndPasses)
 {
     WriteBoard(QStringLiteral("ASMD.A"), std::vector<int>(kPlaces, 5000));
-    StartRolledGame();
+    StartFirstGame({});
+    int nTicks = 0;
+    for (; Dlg().m_nTurnPhase != 0 && nTicks < 20; ++nTicks)
+        Dlg().OnTimer();
+    EXPECT_EQ(nTicks, 15);
     const int* pDrawn = Dlg().m_nDrawn;
     EXPECT_EQ(ButtonNumbers(Dlg()) << Dlg().GetDlgItemText(1036),
               (QStringList{QString::number(pDrawn[0]), QString::number(pDrawn[1]), QString::number(pDrawn[2]), "NO"}));

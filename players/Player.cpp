@@ -157,14 +157,12 @@ void CPlayer::EndGame(const QString& strOpponent, bool bFinished, bool bNotWon)
     m_pCurrentStats = nullptr;
 }
 
-bool CPlayer::CountOnCurrent(int CGameStats::*pCounter)
+void CPlayer::CountOnCurrent(int CGameStats::*pCounter)
 {
-    if (!m_pCurrentStats) {
+    if (m_pCurrentStats)
+        ++(m_pCurrentStats->*pCounter);
+    else
         AfxMessageBox(QStringLiteral("No m_pCurrentStats!"));
-        return false;
-    }
-    ++(m_pCurrentStats->*pCounter);
-    return true;
 }
 
 void CPlayer::CountOptimalHint()

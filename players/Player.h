@@ -49,7 +49,7 @@ public:
 private:
     using Records = std::vector<std::unique_ptr<CGameStats>>;
 
-    bool CountOnCurrent(int CGameStats::*pCounter);
+    void CountOnCurrent(int CGameStats::*pCounter);
     static void ReadRecords(CPlayerFile& file, Records& records);
     // Each record as the player file holds it, to tell records apart from their text alone.
     static QList<QByteArray> RecordTexts(const Records& records);

@@ -74,11 +74,12 @@ TEST_F(BoardWnd, ArrangeShowsCountsMostSurroundedFirstAndRemovalShowsCovers)
     EXPECT_TRUE(m_board.m_bBoardEmpty);
 
     ASSERT_TRUE(m_board.LoadBoard(QStringLiteral("ASMD.A")));
-    CRandom::Seed(1);  // row 0 column 3, then row 0 column 5
+    m_board.Piece(3)->m_bTaken = 2;  // player two's: the first place drawn is not removed again
+    CRandom::Seed(1);  // row 0 column 3, row 0 column 5, row 2 column 3
     m_board.RemoveRandomPieces(2);
-    EXPECT_EQ(Places(), QStringLiteral("ooo3o3o") + QString(28, QLatin1Char('o')));
+    EXPECT_EQ(Places(), QStringLiteral("ooooo3ooooooooooo3") + QString(17, QLatin1Char('o')));
     EXPECT_EQ(m_board.Piece(4)->m_nCount, 2);
-    EXPECT_EQ(m_board.ArrangedPiece(0), m_board.Piece(4));
+    EXPECT_EQ(m_board.ArrangedPiece(0), m_board.Piece(11));  // beside places 3, 5 and 17
     EXPECT_EQ(m_board.ArrangedPiece(33), nullptr);
 }
 

@@ -146,6 +146,11 @@ TEST_P(Click, TakesOnlyAPieceOfTheRowsValue)
     EXPECT_EQ(m_sounds.Files().count(QStringLiteral("data/up.wav")), nPoints);
     EXPECT_EQ(Record().m_nScore, nSeat ? 1 : nPoints);
     EXPECT_EQ(m_prompts.Count(), 0);
+    // The human's piece shows as just taken until the computer's roll is over.
+    const int nPlace = pPiece->m_nID - 3000;
+    EXPECT_EQ(Board().CoverBitmap(nPlace), nSeat ? 133 : 135);
+    FinishRoll();
+    EXPECT_EQ(Board().CoverBitmap(nPlace), 133);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Click,

@@ -109,9 +109,11 @@ void CWaysWnd::ShowTurn(const CTurnWays* pTurn)
     }
     if (!pCurrent)
         pCurrent = m_pList->topLevelItem(0);
-    m_pList->setCurrentItem(pCurrent);
-    if (pCurrent)
-        m_pList->scrollToItem(pCurrent);
+    if (!pCurrent)
+        return;
+    // Current for the keyboard, not selected: the selection's colour would hide the highlight.
+    m_pList->setCurrentItem(pCurrent, 0, QItemSelectionModel::NoUpdate);
+    m_pList->scrollToItem(pCurrent);
 }
 
 QString CWaysWnd::SummaryText(const CTurnWays& turn)

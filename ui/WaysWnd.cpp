@@ -107,25 +107,30 @@ void CWaysWnd::ShowTurn(const CTurnWays* pTurn)
         if (pTurn->IsPlayed(group.nValue) || (!pCurrent && pTurn->IsBest(group.nValue)))
             pCurrent = pGroup;
     }
-    if (!pCurrent)
-        pCurrent = m_pList->topLevelItem(0);
-    if (!pCurrent)
+    MakeCurrent(pCurrent ? pCurrent : m_pList->topLevelItem(0));
+}
+
+// Current for the keyboard, not selected: the selection's colour would hide the highlight.
+void CWaysWnd::MakeCurrent(QTreeWidgetItem* pItem)
+{
+    if (!pItem)
         return;
-    // Current for the keyboard, not selected: the selection's colour would hide the highlight.
-    m_pList->setCurrentItem(pCurrent, 0, QItemSelectionModel::NoUpdate);
-    m_pList->scrollToItem(pCurrent);
+    m_pList->setCurrentItem(pItem, 0, QItemSelectionModel::NoUpdate);
+    m_pList->scrollToItem(pItem);
 }
 
 QString CWaysWnd::SummaryText(const CTurnWays& turn)
 {
     const QString& strWho = turn.m_strPlayer;
     QStringList lines;
+    // One arg call each, so that a name holding "%2" stays as it is.
     lines << QStringLiteral("%1 rolled %2, %3 and %4.")
-                 .arg(strWho).arg(turn.m_nDrawn[0]).arg(turn.m_nDrawn[1]).arg(turn.m_nDrawn[2]);
+                 .arg(strWho, QString::number(turn.m_nDrawn[0]), QString::number(turn.m_nDrawn[1]),
+                      QString::number(turn.m_nDrawn[2]));
     if (turn.m_bPieceTaken)
         lines << QStringLiteral("%1 played %2 = %3 for %4.")
-                     .arg(strWho, QString::fromStdString(turn.m_strPlayedText))
-                     .arg(turn.m_nPlayedValue).arg(PointsText(turn.m_nPlayedPoints));
+                     .arg(strWho, QString::fromStdString(turn.m_strPlayedText),
+                          QString::number(turn.m_nPlayedValue), PointsText(turn.m_nPlayedPoints));
     else
         lines << QStringLiteral("%1 passed.").arg(strWho);
     if (turn.m_nBestValue == CTurnWays::nNoValue)

@@ -35,6 +35,7 @@ public:
 private:
     static QString SummaryText(const CTurnWays& turn);
     QTreeWidgetItem* AddGroup(const CTurnWays& turn, const CWayGroup& group);
+    void MakeCurrent(QTreeWidgetItem* pItem);
     static void AddWay(const CTurnWays& turn, const CWay& way, QTreeWidgetItem* pGroup);
     static void Highlight(QTreeWidgetItem* pItem, const QColor& color);
     static void Embolden(QTreeWidgetItem* pItem);

@@ -72,7 +72,8 @@ bool CGameApp::ProcessMessageFilter(QObject* pTarget, QKeyEvent* pEvent)
 
 bool CGameApp::HandlesCommand(int nId)
 {
-    return (nId >= kQuickInstructionsCommand && nId <= kDeletePlayersCommand) || nId == kHelpCommand;
+    return (nId >= kQuickInstructionsCommand && nId <= kDeletePlayersCommand) || nId == kHelpCommand ||
+           nId == kWaysCommand;
 }
 
 void CGameApp::OnCommand(int nId)
@@ -87,6 +88,7 @@ void CGameApp::OnCommand(int nId)
     case kInstructionsCommand:
     case kHelpCommand: OnInstructions(); break;
     case kQuickInstructionsCommand: OnQuickInstructions(); break;
+    case kWaysCommand: OnWays(); break;
     default: break;
     }
 }
@@ -143,4 +145,9 @@ void CGameApp::OnInstructions()
 void CGameApp::OnQuickInstructions()
 {
     CHelpWindow::Show(m_bRunning ? &m_gameDlg : nullptr, CHelpWindow::kQuickInstructions);
+}
+
+void CGameApp::OnWays()
+{
+    m_gameDlg.OnWays();
 }

@@ -30,6 +30,7 @@ public:
     static constexpr int kPlayerStatisticsCommand = 32779;
     static constexpr int kDeletePlayersCommand = 32780;
     static constexpr int kHelpCommand = 57670;
+    static constexpr int kWaysCommand = 32781;
 
     static bool HandlesCommand(int nId);
     virtual void OnCommand(int nId);
@@ -41,6 +42,7 @@ public:
     void OnAbout();
     void OnInstructions();
     void OnQuickInstructions();
+    void OnWays();
     // The about box, as the menu, the system menu and the start-up picture show it.
     void ShowAbout(bool bSound);
 

@@ -50,6 +50,7 @@ const std::vector<MenuPopup>& GetMenu(int nId)
         {QStringLiteral("&Help"),
          {{QStringLiteral("&Quick Instructions"), 32771},
           {QStringLiteral("&Instructions"), 32773},
+          {QStringLiteral("&Ways of the Last Roll\tCtrl+W"), 32781},
           {},
           {QStringLiteral("&About..."), 32774}}},
     };
@@ -62,6 +63,7 @@ const std::vector<Accelerator>& GetAccelerators(int nId)
     static const std::vector<Accelerator> table139 = {
         {Qt::Key_N, Qt::ControlModifier, 32775},
         {Qt::Key_X, Qt::ControlModifier, 32772},
+        {Qt::Key_W, Qt::ControlModifier, 32781},
     };
     static const std::vector<Accelerator> none;
     return nId == 139 ? table139 : none;

@@ -13,6 +13,8 @@
 #include "Random.h"
 #include "Resources.h"
 #include "Sound.h"
+#include "TurnWays.h"
+#include "WaysWnd.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
 
 class CBoardWnd;
 class CBracketWnd;
@@ -16,6 +17,8 @@ class CColorButton;
 class COperatorButton;
 class CPieceButton;
 class CPlayer;
+class CTurnWays;
+class CWaysWnd;
 
 // The game window: the board, the score panel, the expression row, Hint and Pass. It holds the
 // state of the game in progress. Its members are defined by concern in GameDlg*.cpp files.
@@ -128,6 +131,9 @@ public:
     void ComputerMove();
     // The Hint button: the optimal hint or the operator hint, paid from the player's score.
     void OnHint();
+    // The Ways command: the window of every way the last ended turn's roll reached a number.
+    void OnWays();
+    CWaysWnd* WaysWindow() const { return m_pWaysWnd.get(); }
 
     // 0 player one, 1 player two; kept by the board window.
     int CurrentPlayer() const;
@@ -204,4 +210,11 @@ private:
     void GiveOptimalHint();
     void ChargeHint(int nCost);
     void ShowGameMessage(const QString& strText, const QString& strCaption);
+
+    // Ways: the turn that ends is kept for the Ways window, and forgotten with its game.
+    void KeepEndedTurn();
+    void ForgetEndedTurn();
+    std::string RowText() const;
+    std::unique_ptr<CTurnWays> m_pEndedTurn;
+    std::unique_ptr<CWaysWnd> m_pWaysWnd;
 };

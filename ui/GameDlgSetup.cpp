@@ -130,6 +130,7 @@ void CGameDlg::SetUpGame(char cSignLetter, int nPieces, bool bAdd, bool bSubtrac
     ClearRow();
     m_nBracketMode = 0;
     ResetTurnFields();
+    ForgetEndedTurn();
 
     CBoardWnd* pBoard = Board();
     pBoard->m_bPositiveOnly = cSignLetter == 'P';

@@ -178,6 +178,7 @@ void CGameDlg::EndTurn(bool bPassButton)
         if (CPlayer* pPlayer = SeatPlayer(nPlayer))
             pPlayer->CountPass();
     }
+    KeepEndedTurn();
     Board()->Arrange();
     ShowTurnScore();
     if (m_nMovePoints < m_nBestCount + 1)

@@ -1,0 +1,43 @@
+#include "TurnWays.h"
+
+#include "BoardModel.h"
+
+#include <algorithm>
+
+void CTurnWays::ReadBoard(const CBoardModel& board)
+{
+    const COperationSet ops{board.m_bAdd, board.m_bSubtract, board.m_bMultiply, board.m_bDivide};
+    m_groups = CRollWays(m_nDrawn[0], m_nDrawn[1], m_nDrawn[2], ops, board.m_bPositiveOnly).Groups();
+    NoteFreePieces(board);
+    KeepPlayedGroup();
+}
+
+void CTurnWays::NoteFreePieces(const CBoardModel& board)
+{
+    m_nFreePoints.clear();
+    for (int nPlace = 0; nPlace < CBoardModel::nPlaces; ++nPlace) {
+        if (!board.IsOnBoard(nPlace))
+            continue;
+        const CBoardPiece& piece = board.Piece(nPlace);
+        int& nPoints = m_nFreePoints[piece.m_nNumber];
+        nPoints = std::max(nPoints, piece.m_nCount + 1);
+    }
+}
+
+// A row the player built may reach a number no form does (a bracketed difference below zero
+// in a positive-only game): the move gets a group of its own.
+void CTurnWays::KeepPlayedGroup()
+{
+    if (!m_bPieceTaken)
+        return;
+    auto group = std::lower_bound(m_groups.begin(), m_groups.end(), m_nPlayedValue,
+                                  [](const CWayGroup& g, int n) { return g.nValue < n; });
+    if (group == m_groups.end() || group->nValue != m_nPlayedValue)
+        m_groups.insert(group, CWayGroup{m_nPlayedValue, {CWay{m_strPlayedText, 0}}});
+}
+
+int CTurnWays::FreePiecePoints(int nValue) const
+{
+    const auto it = m_nFreePoints.find(nValue);
+    return it == m_nFreePoints.end() ? 0 : it->second;
+}

@@ -287,9 +287,6 @@ bool CBoardWnd::OnCmdMsg(int nId)
 
 void CBoardWnd::ShowCatalogueExpression(int k, bool bWhole)
 {
-    CGameDlg* pGame = qobject_cast<CGameDlg*>(parentWidget());
-    if (!pGame && CGameApp::Instance())
-        pGame = &CGameApp::Instance()->m_gameDlg;
-    if (pGame)
+    if (auto* pGame = qobject_cast<CGameDlg*>(parentWidget()))
         pGame->ShowCatalogueExpression(k, bWhole);
 }

@@ -1,0 +1,147 @@
+// Maintenance > Export Records: every game of every player in one CSV sheet, read back field by
+// field, and a players folder that is only ever read.
+
+#include "FakeSaveDialog.h"
+#include "PlayerDlgFixture.h"
+#include "StartedTime.h"
+
+namespace {
+
+// RFC 4180 text read back: rows ended by CR LF, fields split at commas, quotes undone. A bare
+// line break outside quotes stays inside its field, so a row broken by one shows.
+QList<QStringList> ParseCsv(const QString& strText)
+{
+    QList<QStringList> rows{{}};
+    QString strField;
+    bool bQuoted = false;
+    for (qsizetype i = 0; i < strText.size(); ++i) {
+        const QChar c = strText[i];
+        if (c == '"' && bQuoted && strText.mid(i + 1, 1) == "\"")
+            strField += strText[++i];
+        else if (c == '"')
+            bQuoted = !bQuoted;
+        else if (!bQuoted && (c == ',' || strText.mid(i, 2) == "\r\n")) {
+            rows.last() << strField;
+            strField.clear();
+            if (c != ',') {
+                rows.append(QStringList());
+                ++i;
+            }
+        } else
+            strField += c;
+    }
+    rows.removeLast();
+    return rows;
+}
+
+const QString kTitle = "A 16 piece game with +- operators and only positive numbers allowed.";
+const QString kZoe = "Zoë \"Z\", Ødegård";
+
+// Ann, a player of the game with a game in progress and a name no file could hold; Zoë; a player
+// without a file of his own; and Gone, whose file cannot be read.
+class ExportRecordsTest : public PlayerDlgTest {
+protected:
+    ExportRecordsTest()
+    {
+        WriteRaw("data", CrLf({kZoe, "Zo_Z0.ply", "Nofile", "", "Gone", "Gone0.ply", "Ann", "Ann0.ply"}));
+        WritePlayer("Ann", "Ann0.ply", {{12, true, true, 1, 0, 0, 2}, {7, true, false, 0, 2, 1, 3}, {3, false, false, 0, 0, 2, 0}});
+        WritePlayer(kZoe, "Zo_Z0.ply", {{20, true, true, 0, 0, 0, 0}, {1, false, false, 3, 1, 0, 5}});
+        QDir(Folder()).mkdir("Gone0.ply");
+        CPlayer& ann = Seat(0, "Ann", "Ann0.ply");
+        ann.StartGame(kTitle);
+        ann.CountPass();
+        ann.m_strName = "Ann\r\nLee, Jr.";
+    }
+    QString Out() const { return m_home.path() + "/out/records.csv"; }
+
+    CFakeSaveDialog m_saveDialog;
+};
+
+}  // namespace
+
+// Catches a player or a game left out (the game in progress, a player without games), players
+// not by name, a field out of its column or not quoted where it must be (commas, quotes, line
+// breaks, spaces at the ends), rows not ended by CR LF, text not UTF-8, the start time not in ISO
+// 8601, the flags or counts of one game in another's row, the live player's older file used,
+// an unreadable file stopping the export or not named afterwards, and anything written into the
+// players folder.
+TEST_F(ExportRecordsTest, EveryGameOfEveryPlayerIsOneRowOfTheSheet)
+{
+    QDir().mkpath(m_home.path() + "/out");
+    m_saveDialog.m_strAnswer = Out();
+    QMap<QString, QByteArray> before;
+    for (const QString& strFile : Files())
+        before[strFile] = ReadRaw(strFile);
+    m_app.OnCommand(CGameApp::kExportRecordsCommand);
+
+    QFile file(Out());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.endsWith("\r\n") && bytes.count("\r\n") == 11 && bytes.contains("Zo\xc3\xab"));
+    const auto row = [](const QString& strName, int nDay, const QString& strOpponent, QStringList values) {
+        const QString strDay = QString("%1").arg(nDay, 2, 10, QChar('0'));
+        return QStringList{strName, "1999-01-" + strDay + "T10:05:00", "01/" + strDay + "/99 at 10:05:00 AM",
+                           kTitle, strOpponent} + values;
+    };
+    const QList<QStringList> expected = {
+        {"Player", "Started", "Started (as recorded)", "Settings", "Opponent", "Score", "Finished", "Won",
+         "Optimal hints", "Operator hints", "Passes", "Missed moves"},
+        row("Ann\r\nLee, Jr.", 2, "the computer", {"12", "TRUE", "TRUE", "1", "0", "0", "2"}),
+        row("Ann\r\nLee, Jr.", 3, "the computer", {"7", "TRUE", "FALSE", "0", "2", "1", "3"}),
+        row("Ann\r\nLee, Jr.", 4, "the computer", {"3", "FALSE", "FALSE", "0", "0", "2", "0"}),
+        row("Ann\r\nLee, Jr.", 2, "", {"1", "FALSE", "FALSE", "0", "0", "1", "0"}),
+        row(kZoe, 2, "the computer", {"20", "TRUE", "TRUE", "0", "0", "0", "0"}),
+        row(kZoe, 3, "the computer", {"1", "FALSE", "FALSE", "3", "1", "0", "5"})};
+    const QList<QStringList> rows = ParseCsv(QString::fromUtf8(bytes));
+    ASSERT_EQ(rows.size(), expected.size());
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i], expected[i]) << "row " << i;
+
+    EXPECT_EQ(m_saveDialog.m_asked.size(), 1);
+    EXPECT_EQ(Said(m_prompts), QStringList({"Export Records: Exported 6 game record(s) to " + Out() +
+                                            ".\n\nThese player files could not be read and were left out:\nGone (Gone0.ply)"}));
+    QMap<QString, QByteArray> after;
+    for (const QString& strFile : Files())
+        after[strFile] = ReadRaw(strFile);
+    EXPECT_EQ(after, before);
+}
+
+// Catches a file written after Cancel, into the players folder (or a folder below it), or claimed
+// written when it was not; and the save dialog offered when there are no players.
+TEST_F(ExportRecordsTest, AnExportThatCannotOrMustNotBeWrittenSaysSoAndWritesNothing)
+{
+    const struct {
+        QString strAnswer;
+        bool bIndex;
+        QString strSaid;
+    } cases[] = {
+        {"", true, ""},
+        {Folder() + "records.csv", true, "Please save the records outside the players folder."},
+        {Folder() + "../players/sub/records.csv", true, "Please save the records outside the players folder."},
+        {Out(), true, "Unable to write " + Out() + "."},
+        {Out(), false, "There are no players to export yet."},
+    };
+    QDir(Folder()).mkdir("sub");
+    for (const auto& c : cases) {
+        if (!c.bIndex)
+            QFile::remove(Folder() + "data");
+        m_prompts.ClearRecord();
+        m_saveDialog.m_strAnswer = c.strAnswer;
+        m_app.OnExportRecords();
+        EXPECT_EQ(m_prompts.Texts().join(""), c.strSaid) << c.strAnswer.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(c.strAnswer)) << c.strAnswer.toStdString();
+    }
+    EXPECT_EQ(m_saveDialog.m_asked.size(), 4);
+}
+
+// Catches a start time read in the wrong century, 12 AM and 12 PM swapped, or a start line that
+// is not a time (an old record may hold its title there) taken for one.
+TEST(StartedTimeTest, StartTimesReadAsISO8601)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"12/05/98 at 03:41:07 PM", "1998-12-05T15:41:07"}, {"01/02/03 at 12:00:59 AM", "2003-01-02T00:00:59"},
+        {"06/30/69 at 12:30:00 PM", "2069-06-30T12:30:00"}, {"01/01/70 at 11:59:00 PM", "1970-01-01T23:59:00"},
+        {"02/30/99 at 10:00:00 AM", ""}, {"01/02/99 at 13:00:00 PM", ""}, {kTitle, ""}, {"", ""}};
+    for (const auto& [strStarted, strIso] : cases)
+        EXPECT_EQ(CStartedTime::ToIso(strStarted), strIso) << strStarted.toStdString();
+}

@@ -93,10 +93,11 @@ CProgressChart::CProgressChart(QWidget* pParent) : QChartView(pParent)
 
 QString CProgressChart::GameLabel(int nGame, const CGameStats& record)
 {
+    // Month and day as the records write them, short enough for a dozen games side by side.
     const QDateTime dtStarted = CStartedTime::Parse(record.m_strStarted);
-    const QString strDay = dtStarted.isValid() ? dtStarted.toString(QStringLiteral("MM/dd/yy"))
+    const QString strDay = dtStarted.isValid() ? dtStarted.toString(QStringLiteral("M/d"))
                                                : QStringLiteral("?");
-    return QStringLiteral("%1\n%2").arg(nGame).arg(strDay);
+    return QStringLiteral("%1<br>%2").arg(nGame).arg(strDay);
 }
 
 void CProgressChart::ShowGames(const QString& strPlayer, const std::vector<CGameStats*>& games)

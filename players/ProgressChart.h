@@ -18,7 +18,7 @@ public:
     explicit CProgressChart(QWidget* pParent = nullptr);
 
     void ShowGames(const QString& strPlayer, const std::vector<CGameStats*>& games);
-    // The label of game `nGame` (from 1) under the chart: its number and the day it started.
+    // The label of game `nGame` (from 1) under the chart: its number over the day it started.
     static QString GameLabel(int nGame, const CGameStats& record);
 
 private:

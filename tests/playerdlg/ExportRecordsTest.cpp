@@ -3,6 +3,7 @@
 
 #include "FakeSaveDialog.h"
 #include "PlayerDlgFixture.h"
+#include "RecordsCsv.h"
 #include "StartedTime.h"
 
 namespace {
@@ -144,4 +145,15 @@ TEST(StartedTimeTest, StartTimesReadAsISO8601)
         {"02/30/99 at 10:00:00 AM", ""}, {"01/02/99 at 13:00:00 PM", ""}, {kTitle, ""}, {"", ""}};
     for (const auto& [strStarted, strIso] : cases)
         EXPECT_EQ(CStartedTime::ToIso(strStarted), strIso) << strStarted.toStdString();
+}
+
+// Catches a field left bare that a spreadsheet would split or trim (each reason to quote on its
+// own), quotes inside not doubled, and plain fields quoted.
+TEST(RecordsCsvTest, AFieldIsQuotedExactlyWhenItMustBe)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"Zoë", "Zoë"}, {"", ""}, {"a,b", "\"a,b\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""}, {"a\nb", "\"a\nb\""},
+        {"a\rb", "\"a\rb\""}, {" pad", "\" pad\""}, {"pad ", "\"pad \""}, {"+-*/", "+-*/"}};
+    for (const auto& [strText, strField] : cases)
+        EXPECT_EQ(CRecordsCsv::Field(strText), strField) << strText.toStdString();
 }

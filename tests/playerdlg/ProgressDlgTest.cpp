@@ -87,7 +87,7 @@ TEST_F(PlayerDlgTest, TheProgressChartShowsEachGameAsItsRecordSaysAndSavesAsAPic
         EXPECT_EQ(Bars(chart), QStringList({"hints: 1 5 0 1", "passes: 0 1 2 0", "missedMoves: 2 3 0 1"}));
         auto* pAxis = qobject_cast<QBarCategoryAxis*>(chart.axes(Qt::Horizontal).value(0));
         ASSERT_TRUE(pAxis);
-        EXPECT_EQ(pAxis->categories(), QStringList({"1\n01/02/99", "2\n01/03/99", "3\n01/04/99", "4\n01/05/99"}));
+        EXPECT_EQ(pAxis->categories(), QStringList({"1<br>1/2", "2<br>1/3", "3<br>1/4", "4<br>1/5"}));
         chartSize = pView->size();
         dlg.ClickDlgItem(CProgressDlg::kSavePictureId);
         dlg.EndDialog(IDOK);

@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-// Answers every save dialog with the path given (empty: cancelled) and records what it was
-// offered; installed while it lives.
+// Answers every save dialog with the path given (empty: cancelled) and records each one offered
+// as "caption: suggested path"; installed while it lives.
 class CFakeSaveDialog : public ISaveDialog {
 public:
     CFakeSaveDialog() { CSaveDialog::SetInstance(this); }
@@ -13,12 +13,12 @@ public:
     CFakeSaveDialog(const CFakeSaveDialog&) = delete;
     CFakeSaveDialog& operator=(const CFakeSaveDialog&) = delete;
 
-    QString GetSaveFileName(QWidget*, const QString& strCaption, const QString& strSuggested,
-                            const QString&, const QString&) override
+    QString GetSaveFileName(QWidget*, const QString& strCaption, const QString& strSuggested, const QString&,
+                            const QString&) override
     {
         m_asked << strCaption + ": " + strSuggested;
         return m_strAnswer;
     }
     QString m_strAnswer;
-    QStringList m_asked;  // "caption: suggested path"
+    QStringList m_asked;
 };

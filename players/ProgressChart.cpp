@@ -66,6 +66,14 @@ int Largest(const std::vector<CGameStats*>& games, const GameCount& count)
     return nMax;
 }
 
+int LargestCount(const std::vector<CGameStats*>& games)
+{
+    int nMax = 0;
+    for (const CountKind& kind : CountKinds())
+        nMax = std::max(nMax, Largest(games, kind.count));
+    return nMax;
+}
+
 // A whole-number step that gives at most eight steps up to `nMax`: 1, 2, 5, 10, 20, 50 …
 int TickStep(int nMax)
 {
@@ -103,15 +111,12 @@ QString CProgressChart::GameLabel(int nGame, const CGameStats& record)
 void CProgressChart::ShowGames(const QString& strPlayer, const std::vector<CGameStats*>& games)
 {
     auto* pChart = new QChart;
-    pChart->setTitle(strPlayer);
+    pChart->setTitle(strPlayer.toHtmlEscaped());  // a title is shown as rich text
     pChart->legend()->setAlignment(Qt::AlignBottom);
     pChart->addAxis(MakeGamesAxis(games), Qt::AlignBottom);
-    const int nMaxScore = Largest(games, [](const CGameStats& r) { return r.m_nScore; });
-    int nMaxCount = 0;
-    for (const CountKind& kind : CountKinds())
-        nMaxCount = std::max(nMaxCount, Largest(games, kind.count));
-    QValueAxis* pScoreAxis = MakeValueAxis(QStringLiteral("Score"), nMaxScore);
-    QValueAxis* pCountAxis = MakeValueAxis(QStringLiteral("Number of times"), nMaxCount);
+    QValueAxis* pScoreAxis = MakeValueAxis(
+        QStringLiteral("Score"), Largest(games, [](const CGameStats& r) { return r.m_nScore; }));
+    QValueAxis* pCountAxis = MakeValueAxis(QStringLiteral("Number of times"), LargestCount(games));
     pChart->addAxis(pScoreAxis, Qt::AlignLeft);
     pChart->addAxis(pCountAxis, Qt::AlignRight);
     // The bars first, so that the score line and its marks lie over them.

@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "DeletePlayersDlg.h"
 #include "HelpWindow.h"
+#include "RecordsExport.h"
 #include "Resources.h"
 #include "SelectPlayer.h"
 
@@ -73,7 +74,7 @@ bool CGameApp::ProcessMessageFilter(QObject* pTarget, QKeyEvent* pEvent)
 bool CGameApp::HandlesCommand(int nId)
 {
     return (nId >= kQuickInstructionsCommand && nId <= kDeletePlayersCommand) || nId == kHelpCommand ||
-           nId == kWaysCommand;
+           nId == kWaysCommand || nId == kExportRecordsCommand;
 }
 
 void CGameApp::OnCommand(int nId)
@@ -84,6 +85,7 @@ void CGameApp::OnCommand(int nId)
     case kNewPlayersCommand: OnNewPlayers(); break;
     case kPlayerStatisticsCommand: OnPlayerStatistics(); break;
     case kDeletePlayersCommand: OnDeletePlayers(); break;
+    case kExportRecordsCommand: OnExportRecords(); break;
     case kAboutCommand: OnAbout(); break;
     case kInstructionsCommand:
     case kHelpCommand: OnInstructions(); break;
@@ -120,6 +122,12 @@ void CGameApp::OnDeletePlayers()
 {
     CDeletePlayersDlg dlg;
     dlg.DoModal();
+}
+
+void CGameApp::OnExportRecords()
+{
+    CRecordsExport::Run(m_bRunning ? &m_gameDlg : nullptr, m_strHomeDir,
+                        {m_pPlayer[0].get(), m_pPlayer[1].get()});
 }
 
 void CGameApp::OnAbout()

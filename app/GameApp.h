@@ -29,6 +29,7 @@ public:
     static constexpr int kNewPlayersCommand = 32778;
     static constexpr int kPlayerStatisticsCommand = 32779;
     static constexpr int kDeletePlayersCommand = 32780;
+    static constexpr int kExportRecordsCommand = 32790;
     static constexpr int kHelpCommand = 57670;
     static constexpr int kWaysCommand = 32781;
 
@@ -39,6 +40,7 @@ public:
     void OnNewPlayers();
     void OnPlayerStatistics();
     void OnDeletePlayers();
+    void OnExportRecords();
     void OnAbout();
     void OnInstructions();
     void OnQuickInstructions();

@@ -3,6 +3,7 @@
 #include "GameApp.h"
 #include "Player.h"
 #include "PlayerIndex.h"
+#include "ProgressDlg.h"
 #include "Prompts.h"
 #include "Resources.h"
 #include "StatsReport.h"
@@ -96,6 +97,10 @@ void CStatsDlg::OnCommand(int nId, int nCode)
         if (nCode == BN_CLICKED)
             OnPurgeAll();
         return;
+    case kProgressId:
+        if (nCode == BN_CLICKED)
+            OnProgress();
+        return;
     default:
         CDialog::OnCommand(nId, nCode);
     }
@@ -177,6 +182,13 @@ void CStatsDlg::OnPurgeAll()
     SaveShownPlayer();
     EnableDlgItem(kPurgeAllId, false);
     EnableDlgItem(kPurgeId, false);
+}
+
+void CStatsDlg::OnProgress()
+{
+    CProgressDlg dlg(this);
+    dlg.m_pShownPlayer = m_pShownPlayer;
+    dlg.DoModal();
 }
 
 void CStatsDlg::SetReportText(const QString& strReport)

@@ -30,6 +30,7 @@ public:
     static constexpr int kSelectedLabelId = 1034;
     static constexpr int kPurgeId = 1035;
     static constexpr int kPurgeAllId = 1036;
+    static constexpr int kProgressId = 1037;
 
     CPlayer* m_pShownPlayer = nullptr;  // not owned
 
@@ -42,6 +43,7 @@ private:
     void OnPrint();
     void OnPurge();
     void OnPurgeAll();
+    void OnProgress();
     void SetReportText(const QString& strReport);
     void ClearReport();
     void SaveShownPlayer();

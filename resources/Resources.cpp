@@ -18,6 +18,7 @@ const QHash<int, std::function<DialogTemplate()>>& TemplateMakers()
         {137, MakeTemplate137},
         {142, MakeTemplate142},
         {143, MakeTemplate143},
+        {145, MakeTemplate145},
     };
     return makers;
 }
@@ -46,7 +47,9 @@ const std::vector<MenuPopup>& GetMenu(int nId)
           {QStringLiteral("Player &Statistics"), 32779},
           {},
           {QStringLiteral("&Exit \tCtrl+X"), 32772}}},
-        {QStringLiteral("&Maintenance"), {{QStringLiteral("Delete &Players"), 32780}}},
+        {QStringLiteral("&Maintenance"),
+         {{QStringLiteral("Delete &Players"), 32780},
+          {QStringLiteral("&Export Records..."), 32790}}},
         {QStringLiteral("&Help"),
          {{QStringLiteral("&Quick Instructions"), 32771},
           {QStringLiteral("&Instructions"), 32773},

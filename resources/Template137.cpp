@@ -1,7 +1,8 @@
 #include "Templates.h"
 
 // Player statistics: the games played, the report of the selected one, and its commands.
-// The games are listed in the order they were played, not sorted as text.
+// The games are listed in the order they were played, not sorted as text. Progress opens the
+// chart of all of them.
 DialogTemplate MakeTemplate137()
 {
     using K = CtlKind;
@@ -17,6 +18,7 @@ DialogTemplate MakeTemplate137()
             {1035, K::PushButton, QStringLiteral("Purge"), 7, 229, 50, 14, kDisabled},
             {1036, K::PushButton, QStringLiteral("Purge All"), 62, 229, 50, 14, kDisabled},
             {1033, K::PushButton, QStringLiteral("Print"), 117, 229, 50, 14, kDisabled},
+            {1037, K::PushButton, QStringLiteral("Progress..."), 172, 229, 50, 14},
             {1, K::DefPushButton, QStringLiteral("OK"), 273, 229, 50, 14},
         }};
 }

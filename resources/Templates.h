@@ -11,3 +11,4 @@ DialogTemplate MakeTemplate136();  // the game's message box
 DialogTemplate MakeTemplate137();  // player statistics
 DialogTemplate MakeTemplate142();  // delete players
 DialogTemplate MakeTemplate143();  // player selection
+DialogTemplate MakeTemplate145();  // a player's progress chart

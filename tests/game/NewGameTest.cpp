@@ -123,8 +123,10 @@ TEST_F(GameTest, NewGameWithTheSamePlayersClosesTheRunningRecord)
     EXPECT_EQ(state(), before);
     EXPECT_NE(m_app.m_pPlayer[0]->m_pCurrentStats, nullptr);
 
+    FinishRoll();  // the computer's move stands in the row
     QueueSetup({});
     NewGameCommand(false);
+    EXPECT_FALSE(Dlg().IsDlgItemEnabled(2001) || Dlg().IsDlgItemEnabled(2003));
     EXPECT_EQ(m_prompts.Texts(), QStringList{"It's Ann's turn"});
     EXPECT_EQ(m_prompts.Last().m_strCaption, QString());
     EXPECT_EQ(Dlg().GetDlgItemText(1034), QStringLiteral("0"));

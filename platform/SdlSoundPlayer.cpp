@@ -5,131 +5,150 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
+#include <algorithm>
+#include <cstring>
+#include <utility>
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 namespace {
 
-constexpr int kSampleRate = 44100;
-constexpr int kChunkFrames = 1024;  // about 23 ms: the end of a sound is seen that soon
-constexpr int kChannels = 16;       // plenty for a rattle every 300 ms over longer sounds
 constexpr int kPollMs = 2;
-// A play-and-wait gives up this long after the clip should have ended, so a stalled device
-// can never hold the game.
+// A play-and-wait gives up this long after the clip should have ended, so a stalled device can
+// never hold the game; and it waits no longer than this for the device to open.
 constexpr int kEndGraceMs = 1000;
+constexpr int kOpenWaitMs = 3000;
+
+int LengthMs(const QByteArray& pcm)
+{
+    return static_cast<int>(qint64(pcm.size()) * 1000 / CAudioDevice::kBytesPerSecond);
+}
+
+// The wave file's samples in the device's format; nullopt for a missing, bad or empty file.
+std::optional<QByteArray> LoadClip(const QString& strPath)
+{
+    SDL_AudioSpec spec{};
+    Uint8* pWave = nullptr;
+    Uint32 nWaveBytes = 0;
+    if (!SDL_LoadWAV(QFile::encodeName(strPath).constData(), &spec, &pWave, &nWaveBytes))
+        return std::nullopt;
+    std::optional<QByteArray> pcm;
+    SDL_AudioCVT cvt{};
+    const int nBuilt = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                                         CAudioDevice::kChannels, CAudioDevice::kSampleRate);
+    if (nBuilt >= 0 && nWaveBytes > 0) {
+        QByteArray bytes(qsizetype(nWaveBytes) * std::max(1, cvt.len_mult), Qt::Uninitialized);
+        std::memcpy(bytes.data(), pWave, nWaveBytes);
+        cvt.buf = reinterpret_cast<Uint8*>(bytes.data());
+        cvt.len = static_cast<int>(nWaveBytes);
+        if (nBuilt == 0 || SDL_ConvertAudio(&cvt) == 0) {
+            bytes.resize(nBuilt == 0 ? qsizetype(nWaveBytes) : cvt.len_cvt);
+            pcm = std::move(bytes);
+        }
+    }
+    SDL_FreeWAV(pWave);
+    return pcm;
+}
 
 } // namespace
 
-CSdlSoundPlayer::~CSdlSoundPlayer()
+void CSdlSoundPlayer::StartAudio()
 {
-    CloseAudio();
+    m_device.StartOpening([this] {
+        // On the opening thread: what was asked for meanwhile plays on the GUI thread.
+        if (QCoreApplication::instance())
+            QMetaObject::invokeMethod(this, [this] { PlayPending(); }, Qt::QueuedConnection);
+    });
 }
 
 bool CSdlSoundPlayer::OpenAudio()
 {
-    if (m_audioState != AudioState::Untried)
-        return m_audioState == AudioState::Open;
-    m_audioState = AudioState::Failed;
-
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zorbly");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, 2, kChunkFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    int nFrequency = 0;
-    Uint16 format = 0;
-    int nOutputChannels = 0;
-    Mix_QuerySpec(&nFrequency, &format, &nOutputChannels);
-    m_nBytesPerSecond = nFrequency * nOutputChannels * static_cast<int>(SDL_AUDIO_BITSIZE(format)) / 8;
-    Mix_AllocateChannels(kChannels);
-    m_audioState = AudioState::Open;
-    return true;
+    StartAudio();
+    return WaitForDevice();
 }
 
-void CSdlSoundPlayer::CloseAudio()
+bool CSdlSoundPlayer::WaitForDevice()
 {
-    if (m_audioState != AudioState::Open)
-        return;
-    Mix_HaltChannel(-1);
-    for (auto& [strPath, pChunk] : m_chunks)
-        if (pChunk)
-            Mix_FreeChunk(pChunk);
-    m_chunks.clear();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    m_audioState = AudioState::Untried;
+    HoldUntil([this] { return m_device.GetState() != CAudioDevice::State::Opening; }, kOpenWaitMs);
+    return m_device.GetState() == CAudioDevice::State::Open;
 }
 
-Mix_Chunk* CSdlSoundPlayer::Chunk(const QString& strPath)
+const QByteArray* CSdlSoundPlayer::Clip(const QString& strPath)
 {
-    auto found = m_chunks.find(strPath);
-    if (found != m_chunks.end())
-        return found->second;
-    Mix_Chunk* pChunk = Mix_LoadWAV(QFile::encodeName(strPath).constData());
-    m_chunks.emplace(strPath, pChunk);
-    return pChunk;
+    auto found = m_clips.find(strPath);
+    if (found == m_clips.end())
+        found = m_clips.emplace(strPath, LoadClip(strPath)).first;
+    return found->second ? &*found->second : nullptr;
 }
 
 int CSdlSoundPlayer::ClipLengthMs(const QString& strPath)
 {
-    if (!OpenAudio())
-        return -1;
-    const Mix_Chunk* pChunk = Chunk(strPath);
-    return pChunk ? LengthMs(pChunk) : -1;
+    const QByteArray* pClip = Clip(strPath);
+    return pClip ? LengthMs(*pClip) : -1;
 }
 
-int CSdlSoundPlayer::PlayingCount() const
+int CSdlSoundPlayer::RemainingMs() const
 {
-    return m_audioState == AudioState::Open ? Mix_Playing(-1) : 0;
+    return static_cast<int>(qint64(m_device.QueuedBytes()) * 1000 / CAudioDevice::kBytesPerSecond);
 }
 
-int CSdlSoundPlayer::LengthMs(const Mix_Chunk* pChunk) const
+bool CSdlSoundPlayer::Play(const QString& strPath, bool bWait)
 {
-    if (m_nBytesPerSecond <= 0)
-        return 0;
-    return static_cast<int>(static_cast<long long>(pChunk->alen) * 1000 / m_nBytesPerSecond);
+    StartAudio();
+    const QByteArray* pClip = Clip(strPath);
+    if (!pClip)
+        return false;
+    if (!bWait) {
+        // Never wait for the device here: this is how the roll's timer ticks play.
+        if (m_device.GetState() != CAudioDevice::State::Opening)
+            return m_device.Replace(*pClip);
+        m_strPending = strPath;
+        return true;
+    }
+    m_strPending.clear();
+    if (!WaitForDevice() || !m_device.Replace(*pClip))
+        return false;
+    HoldUntil([this] { return m_device.QueuedBytes() == 0; }, LengthMs(*pClip) + kEndGraceMs);
+    if (m_device.QueuedBytes() > 0)
+        m_device.Replace(QByteArray());
+    return true;
 }
 
-void CSdlSoundPlayer::Play(const QString& strPath, bool bWait)
+void CSdlSoundPlayer::Pace(const QString& strPath)
 {
-    if (!OpenAudio())
-        return;
-    Mix_Chunk* pChunk = Chunk(strPath);
-    if (!pChunk)
-        return;
-    const int nChannel = Mix_PlayChannel(-1, pChunk, 0);
-    if (nChannel < 0 || !bWait)
-        return;
-    WaitUntilStopped(nChannel, pChunk);
+    const int nMs = ClipLengthMs(strPath);
+    if (nMs > 0)
+        HoldUntil([] { return false; }, nMs);
 }
 
-void CSdlSoundPlayer::WaitUntilStopped(int nChannel, const Mix_Chunk* pChunk)
+void CSdlSoundPlayer::PlayPending()
+{
+    const QString strPath = std::exchange(m_strPending, QString());
+    if (const QByteArray* pClip = strPath.isEmpty() ? nullptr : Clip(strPath))
+        m_device.Replace(*pClip);
+}
+
+void CSdlSoundPlayer::HoldUntil(const std::function<bool()>& fnDone, int nMaxMs)
 {
     // The game counts on its thread being held; its timer handlers see the hold and do nothing,
     // while the local loop keeps the window painting.
     CSound::CHold hold;
-    const QDeadlineTimer deadline(LengthMs(pChunk) + kEndGraceMs, Qt::PreciseTimer);
-    auto stillPlaying = [&] { return Mix_Playing(nChannel) && Mix_GetChunk(nChannel) == pChunk; };
-
-    if (QCoreApplication::instance()) {
-        QEventLoop loop;
-        QTimer poll;
-        poll.setTimerType(Qt::PreciseTimer);
-        poll.setInterval(kPollMs);
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (!stillPlaying() || deadline.hasExpired())
-                loop.quit();
-        });
-        poll.start();
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    } else {
-        while (stillPlaying() && !deadline.hasExpired())
+    const QDeadlineTimer deadline(nMaxMs, Qt::PreciseTimer);
+    if (fnDone())
+        return;
+    if (!QCoreApplication::instance()) {
+        while (!fnDone() && !deadline.hasExpired())
             SDL_Delay(kPollMs);
+        return;
     }
-    if (stillPlaying())
-        Mix_HaltChannel(nChannel);
+    QEventLoop loop;
+    QTimer poll;
+    poll.setTimerType(Qt::PreciseTimer);
+    poll.setInterval(kPollMs);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (fnDone() || deadline.hasExpired())
+            loop.quit();
+    });
+    poll.start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

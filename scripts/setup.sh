@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6
-  libsdl2-mixer-dev
+  libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   desktop-file-utils appstream

@@ -12,12 +12,12 @@ void CGameDlg::ComputerMove()
     if (m_nBestIndex == -1) {
         ShowGameMessage(QStringLiteral("I'm afraid I cannot find\na move, so I must pass."),
                         QStringLiteral("Computer's Move"));
-        repaint();
+        update();
         EndTurn(false);
     } else {
         pBoard->SelectPiece(m_nBestPlace, true);
         ShowCatalogueExpression(m_nBestIndex, true);
-        repaint();
+        update();
     }
     m_bRollSaved = false;
 }

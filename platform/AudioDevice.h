@@ -5,9 +5,12 @@
 #include <functional>
 #include <thread>
 
+class CSdlLibrary;
+
 // One audio output in a fixed format (16-bit stereo at 44.1 kHz; SDL converts for the hardware),
-// fed through SDL's queue. It opens on a thread of its own: finding the system's audio can take
-// a tenth of a second or more, and nobody waits for it. Closed again when it goes.
+// fed through SDL's queue. It opens on a thread of its own, loading SDL there: finding the
+// system's audio can take a tenth of a second or more, and nobody waits for it. Closed again when
+// it goes.
 class CAudioDevice {
 public:
     static constexpr int kSampleRate = 44100;
@@ -33,11 +36,15 @@ public:
     bool Replace(const QByteArray& pcm);
     // Bytes waiting to be played; 0 when the device is not open.
     int QueuedBytes() const;
+    // SDL, once the device is open; nullptr before.
+    const CSdlLibrary* Sdl() const { return GetState() == State::Open ? m_pSdl : nullptr; }
 
 private:
-    void Open();
+    bool Open();
 
     std::thread m_opener;
     std::atomic<State> m_state{State::Closed};
-    unsigned m_nDevice = 0;  // SDL's device id; read only once m_state says Open
+    // Set by the opening thread; read only once m_state says Open.
+    const CSdlLibrary* m_pSdl = nullptr;
+    unsigned m_nDevice = 0;
 };

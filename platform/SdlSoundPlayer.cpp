@@ -4,12 +4,15 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
-#include <SDL.h>
+#include <QtEndian>
+
+#include "SdlLibrary.h"
 
 namespace {
 
@@ -24,29 +27,53 @@ int LengthMs(const QByteArray& pcm)
     return static_cast<int>(qint64(pcm.size()) * 1000 / CAudioDevice::kBytesPerSecond);
 }
 
+// The length of a wave file's sound from its header, without SDL; -1 when it is not a plain PCM
+// or floating-point wave.
+int WaveLengthMs(const QString& strPath)
+{
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly) || file.read(12).mid(8) != "WAVE")
+        return -1;
+    qint64 nBytesPerSecond = 0;
+    for (QByteArray header = file.read(8); header.size() == 8; header = file.read(8)) {
+        const quint32 nSize = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (header.startsWith("data") && nBytesPerSecond > 0)
+            return static_cast<int>(std::min<qint64>(nSize, file.size() - file.pos()) * 1000 / nBytesPerSecond);
+        if (header.startsWith("fmt ")) {
+            const QByteArray format = file.peek(16);
+            const quint16 nTag = format.size() == 16 ? qFromLittleEndian<quint16>(format.constData()) : 0;
+            nBytesPerSecond = nTag == 1 || nTag == 3 ? qFromLittleEndian<quint32>(format.constData() + 8) : 0;
+        }
+        if (!file.seek(file.pos() + nSize + (nSize & 1)))
+            return -1;
+    }
+    return -1;
+}
+
 // The wave file's samples in the device's format; nullopt for a missing, bad or empty file.
-std::optional<QByteArray> LoadClip(const QString& strPath)
+std::optional<QByteArray> LoadClip(const CSdlLibrary& sdl, const QString& strPath)
 {
     SDL_AudioSpec spec{};
     Uint8* pWave = nullptr;
     Uint32 nWaveBytes = 0;
-    if (!SDL_LoadWAV(QFile::encodeName(strPath).constData(), &spec, &pWave, &nWaveBytes))
+    SDL_RWops* pFile = sdl.RWFromFile(QFile::encodeName(strPath).constData(), "rb");
+    if (!pFile || !sdl.LoadWAV_RW(pFile, 1, &spec, &pWave, &nWaveBytes))
         return std::nullopt;
     std::optional<QByteArray> pcm;
     SDL_AudioCVT cvt{};
-    const int nBuilt = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+    const int nBuilt = sdl.BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
                                          CAudioDevice::kChannels, CAudioDevice::kSampleRate);
     if (nBuilt >= 0 && nWaveBytes > 0) {
         QByteArray bytes(qsizetype(nWaveBytes) * std::max(1, cvt.len_mult), Qt::Uninitialized);
         std::memcpy(bytes.data(), pWave, nWaveBytes);
         cvt.buf = reinterpret_cast<Uint8*>(bytes.data());
         cvt.len = static_cast<int>(nWaveBytes);
-        if (nBuilt == 0 || SDL_ConvertAudio(&cvt) == 0) {
+        if (nBuilt == 0 || sdl.ConvertAudio(&cvt) == 0) {
             bytes.resize(nBuilt == 0 ? qsizetype(nWaveBytes) : cvt.len_cvt);
             pcm = std::move(bytes);
         }
     }
-    SDL_FreeWAV(pWave);
+    sdl.FreeWAV(pWave);
     return pcm;
 }
 
@@ -75,16 +102,23 @@ bool CSdlSoundPlayer::WaitForDevice()
 
 const QByteArray* CSdlSoundPlayer::Clip(const QString& strPath)
 {
+    const CSdlLibrary* pSdl = m_device.Sdl();
+    if (!pSdl)
+        return nullptr;
     auto found = m_clips.find(strPath);
-    if (found == m_clips.end())
-        found = m_clips.emplace(strPath, LoadClip(strPath)).first;
+    if (found == m_clips.end()) {
+        found = m_clips.emplace(strPath, LoadClip(*pSdl, strPath)).first;
+        m_lengths.try_emplace(strPath, found->second ? LengthMs(*found->second) : -1);
+    }
     return found->second ? &*found->second : nullptr;
 }
 
 int CSdlSoundPlayer::ClipLengthMs(const QString& strPath)
 {
-    const QByteArray* pClip = Clip(strPath);
-    return pClip ? LengthMs(*pClip) : -1;
+    auto found = m_lengths.find(strPath);
+    if (found == m_lengths.end())
+        found = m_lengths.emplace(strPath, WaveLengthMs(strPath)).first;
+    return found->second;
 }
 
 int CSdlSoundPlayer::RemainingMs() const
@@ -95,18 +129,18 @@ int CSdlSoundPlayer::RemainingMs() const
 bool CSdlSoundPlayer::Play(const QString& strPath, bool bWait)
 {
     StartAudio();
-    const QByteArray* pClip = Clip(strPath);
-    if (!pClip)
-        return false;
     if (!bWait) {
         // Never wait for the device here: this is how the roll's timer ticks play.
-        if (m_device.GetState() != CAudioDevice::State::Opening)
-            return m_device.Replace(*pClip);
-        m_strPending = strPath;
-        return true;
+        if (m_device.GetState() == CAudioDevice::State::Opening) {
+            m_strPending = strPath;
+            return true;
+        }
+        const QByteArray* pClip = Clip(strPath);
+        return pClip && m_device.Replace(*pClip);
     }
     m_strPending.clear();
-    if (!WaitForDevice() || !m_device.Replace(*pClip))
+    const QByteArray* pClip = WaitForDevice() ? Clip(strPath) : nullptr;
+    if (!pClip || !m_device.Replace(*pClip))
         return false;
     HoldUntil([this] { return m_device.QueuedBytes() == 0; }, LengthMs(*pClip) + kEndGraceMs);
     if (m_device.QueuedBytes() > 0)
@@ -138,7 +172,7 @@ void CSdlSoundPlayer::HoldUntil(const std::function<bool()>& fnDone, int nMaxMs)
         return;
     if (!QCoreApplication::instance()) {
         while (!fnDone() && !deadline.hasExpired())
-            SDL_Delay(kPollMs);
+            QThread::msleep(kPollMs);
         return;
     }
     QEventLoop loop;

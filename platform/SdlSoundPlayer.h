@@ -40,5 +40,6 @@ private:
 
     CAudioDevice m_device;
     std::map<QString, std::optional<QByteArray>> m_clips;  // nullopt: a file that would not load
+    std::map<QString, int> m_lengths;                      // -1: not a wave file
     QString m_strPending;  // a play-and-go-on asked for while the device was opening
 };

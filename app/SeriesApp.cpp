@@ -3,7 +3,6 @@
 #include "Player.h"
 #include "PlayerFile.h"
 #include "Prompts.h"
-#include "Sound.h"
 
 #include <QDir>
 
@@ -27,10 +26,6 @@ bool CSeriesApp::InitInstance(const QStringList& arguments)
     QString strLine;
     m_bSound = file.Open(SoundSettingPath(), CPlayerFile::modeRead) && file.ReadLine(strLine) &&
                strLine == QLatin1String("TRUE");
-    // The audio device opens while the window is built, so the start-up picture's sound never
-    // waits for it.
-    if (m_bSound)
-        CSound::StartAudio();
     return true;
 }
 

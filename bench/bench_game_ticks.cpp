@@ -198,6 +198,10 @@ int main(int argc, char* argv[])
         boardTicks.Append(replay.m_boardTicks);
     }
     CDialog::SetModalHook({});
+    if (gameTicks.wallUs.empty() || boardTicks.wallUs.empty()) {
+        std::fprintf(stderr, "bench_game_ticks: no tick was timed\n");
+        return 1;
+    }
     std::printf("platform %s, %d one-player games against the computer:\n", qgetenv("QT_QPA_PLATFORM").constData(), nGames);
     Report("game window timer", gameTicks);
     Report("board timer", boardTicks);

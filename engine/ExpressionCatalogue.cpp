@@ -3,6 +3,7 @@
 #include "Arithmetic.h"
 
 #include <algorithm>
+#include <cstdint>
 
 CExpressionCatalogue::CExpressionCatalogue()
 {
@@ -163,26 +164,24 @@ int CExpressionCatalogue::FirstIndexOf(int nNumber) const
 
 bool CExpressionCatalogue::FindFirstTarget(const CTargetIndex& targets, int& nRank, int& nIndex) const
 {
-    if (targets.IsEmpty())
-        return false;
-    int nBestRank = -1;
-    int nBestIndex = 0;
-    for (int k = 1; k <= nCatalogueSize; ++k) {
-        const int nValue = m_nFormValue[k - 1];
-        if (nValue == nEmpty)
-            continue;
-        const int nFound = targets.RankOf(nValue);
-        // Strictly lower only: for equal ranks the lower index, seen first, stays.
-        if (nFound >= 0 && (nBestRank < 0 || nFound < nBestRank)) {
-            nBestRank = nFound;
-            nBestIndex = k;
-            if (nBestRank == 0)
-                break;
+    // One key per form, the rank above the position: the lowest key is the lowest rank and, among
+    // equal ranks, the lowest index. No branch on the values, which every roll changes; two
+    // minima, even and odd forms, so that the comparisons need not wait for each other.
+    static_assert(nCatalogueSize % 2 == 0 && nCatalogueSize <= 256);
+    constexpr std::uint32_t nNone = CTargetIndex::nNoRank << 8;
+    std::uint32_t nBest[2] = {UINT32_MAX, UINT32_MAX};
+    for (int i = 0; i < nCatalogueSize; i += 2) {
+        for (int j = 0; j < 2; ++j) {
+            const int nValue = m_nFormValue[i + j];
+            const std::uint32_t nEmptyMask = 0u - static_cast<std::uint32_t>(nValue == nEmpty);
+            const std::uint32_t nKey = targets.UnsignedRankOf(nValue) << 8 | static_cast<std::uint32_t>(i + j);
+            nBest[j] = std::min(nBest[j], nKey | nEmptyMask);
         }
     }
-    if (nBestRank < 0)
+    const std::uint32_t nFound = std::min(nBest[0], nBest[1]);
+    if (nFound >= nNone)
         return false;
-    nRank = nBestRank;
-    nIndex = nBestIndex;
+    nRank = static_cast<int>(nFound >> 8);
+    nIndex = static_cast<int>(nFound & 255u) + 1;
     return true;
 }

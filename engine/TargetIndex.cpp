@@ -7,10 +7,11 @@ CTargetIndex::CTargetIndex()
 
 void CTargetIndex::Clear()
 {
+    m_nWindowRank.fill(nNoRank);
     m_nNumber.fill(0);
     m_nRank.fill(-1);
     m_nSize = 0;
-    m_nLowBits.fill(0);
+    m_nOutside = 0;
 }
 
 std::uint32_t CTargetIndex::Slot(int nNumber)
@@ -21,6 +22,24 @@ std::uint32_t CTargetIndex::Slot(int nNumber)
 
 bool CTargetIndex::Add(int nNumber, int nRank)
 {
+    if (nRank < 0 || nRank > nMaxRank)
+        return false;
+    const std::uint32_t nSlot = WindowSlot(nNumber);
+    if (nSlot >= kWindowSize)
+        return AddOutside(nNumber, nRank);
+    std::uint16_t& nKept = m_nWindowRank[nSlot];
+    if (nKept == nNoRank) {
+        if (m_nSize >= nCapacity - 1)
+            return false;
+        ++m_nSize;
+    }
+    if (static_cast<std::uint32_t>(nRank) < nKept)
+        nKept = static_cast<std::uint16_t>(nRank);
+    return true;
+}
+
+bool CTargetIndex::AddOutside(int nNumber, int nRank)
+{
     for (std::uint32_t i = Slot(nNumber);; i = (i + 1) % nCapacity) {
         if (m_nRank[i] < 0) {
             if (m_nSize >= nCapacity - 1)  // keep one slot free so every probe ends
@@ -28,8 +47,7 @@ bool CTargetIndex::Add(int nNumber, int nRank)
             m_nNumber[i] = nNumber;
             m_nRank[i] = nRank;
             ++m_nSize;
-            const auto nLow = static_cast<std::uint32_t>(nNumber) & 255u;
-            m_nLowBits[nLow >> 6] |= std::uint64_t{1} << (nLow & 63u);
+            ++m_nOutside;
             return true;
         }
         if (m_nNumber[i] == nNumber) {
@@ -40,12 +58,12 @@ bool CTargetIndex::Add(int nNumber, int nRank)
     }
 }
 
-int CTargetIndex::ProbeRank(int nNumber) const
+std::uint32_t CTargetIndex::ProbeRank(int nNumber) const
 {
     for (std::uint32_t i = Slot(nNumber);; i = (i + 1) % nCapacity) {
         if (m_nRank[i] < 0)
-            return -1;
+            return nNoRank;
         if (m_nNumber[i] == nNumber)
-            return m_nRank[i];
+            return static_cast<std::uint32_t>(m_nRank[i]);
     }
 }

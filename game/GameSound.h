@@ -16,9 +16,11 @@ enum class GameSound {
 
 struct GameSoundCall {
     QString strPath;
-    bool bWait;  // play and wait (the game holds until the sound ends), or play and go on
+    bool bWait;   // play and wait (the game holds until the sound ends), or play and go on
+    bool bPaced;  // unheard (sounds off, no device), the game still waits as long as it lasts
 };
 
 GameSoundCall SoundCall(GameSound sound);
-// Plays `sound` when `bSoundsOn`; otherwise does nothing.
+// Plays `sound` when `bSoundsOn`. The flashing and the score count keep their pace when their
+// sound is not heard, so a child still sees each step.
 void PlayGameSound(GameSound sound, bool bSoundsOn);

@@ -4,132 +4,185 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QThread>
 #include <QTimer>
+#include <algorithm>
+#include <cstring>
+#include <utility>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include <QtEndian>
+
+#include "SdlLibrary.h"
 
 namespace {
 
-constexpr int kSampleRate = 44100;
-constexpr int kChunkFrames = 1024;  // about 23 ms: the end of a sound is seen that soon
-constexpr int kChannels = 16;       // plenty for a rattle every 300 ms over longer sounds
 constexpr int kPollMs = 2;
-// A play-and-wait gives up this long after the clip should have ended, so a stalled device
-// can never hold the game.
+// A play-and-wait gives up this long after the clip should have ended, so a stalled device can
+// never hold the game; and it waits no longer than this for the device to open.
 constexpr int kEndGraceMs = 1000;
+constexpr int kOpenWaitMs = 3000;
+
+int LengthMs(const QByteArray& pcm)
+{
+    return static_cast<int>(qint64(pcm.size()) * 1000 / CAudioDevice::kBytesPerSecond);
+}
+
+// The length of a wave file's sound from its header, without SDL; -1 when it is not a plain PCM
+// or floating-point wave.
+int WaveLengthMs(const QString& strPath)
+{
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly) || file.read(12).mid(8) != "WAVE")
+        return -1;
+    qint64 nBytesPerSecond = 0;
+    for (QByteArray header = file.read(8); header.size() == 8; header = file.read(8)) {
+        const quint32 nSize = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (header.startsWith("data") && nBytesPerSecond > 0)
+            return static_cast<int>(std::min<qint64>(nSize, file.size() - file.pos()) * 1000 / nBytesPerSecond);
+        if (header.startsWith("fmt ")) {
+            const QByteArray format = file.peek(16);
+            const quint16 nTag = format.size() == 16 ? qFromLittleEndian<quint16>(format.constData()) : 0;
+            nBytesPerSecond = nTag == 1 || nTag == 3 ? qFromLittleEndian<quint32>(format.constData() + 8) : 0;
+        }
+        if (!file.seek(file.pos() + nSize + (nSize & 1)))
+            return -1;
+    }
+    return -1;
+}
+
+// The wave file's samples in the device's format; nullopt for a missing, bad or empty file.
+std::optional<QByteArray> LoadClip(const CSdlLibrary& sdl, const QString& strPath)
+{
+    SDL_AudioSpec spec{};
+    Uint8* pWave = nullptr;
+    Uint32 nWaveBytes = 0;
+    SDL_RWops* pFile = sdl.RWFromFile(QFile::encodeName(strPath).constData(), "rb");
+    if (!pFile || !sdl.LoadWAV_RW(pFile, 1, &spec, &pWave, &nWaveBytes))
+        return std::nullopt;
+    std::optional<QByteArray> pcm;
+    SDL_AudioCVT cvt{};
+    const int nBuilt = sdl.BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                                         CAudioDevice::kChannels, CAudioDevice::kSampleRate);
+    if (nBuilt >= 0 && nWaveBytes > 0) {
+        QByteArray bytes(qsizetype(nWaveBytes) * std::max(1, cvt.len_mult), Qt::Uninitialized);
+        std::memcpy(bytes.data(), pWave, nWaveBytes);
+        cvt.buf = reinterpret_cast<Uint8*>(bytes.data());
+        cvt.len = static_cast<int>(nWaveBytes);
+        if (nBuilt == 0 || sdl.ConvertAudio(&cvt) == 0) {
+            bytes.resize(nBuilt == 0 ? qsizetype(nWaveBytes) : cvt.len_cvt);
+            pcm = std::move(bytes);
+        }
+    }
+    sdl.FreeWAV(pWave);
+    return pcm;
+}
 
 } // namespace
 
-CSdlSoundPlayer::~CSdlSoundPlayer()
+void CSdlSoundPlayer::StartAudio()
 {
-    CloseAudio();
+    m_device.StartOpening([this] {
+        // On the opening thread: what was asked for meanwhile plays on the GUI thread.
+        if (QCoreApplication::instance())
+            QMetaObject::invokeMethod(this, [this] { PlayPending(); }, Qt::QueuedConnection);
+    });
 }
 
 bool CSdlSoundPlayer::OpenAudio()
 {
-    if (m_audioState != AudioState::Untried)
-        return m_audioState == AudioState::Open;
-    m_audioState = AudioState::Failed;
+    StartAudio();
+    return WaitForDevice();
+}
 
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zorbly");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
-    if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, 2, kChunkFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+bool CSdlSoundPlayer::WaitForDevice()
+{
+    HoldUntil([this] { return m_device.GetState() != CAudioDevice::State::Opening; }, kOpenWaitMs);
+    return m_device.GetState() == CAudioDevice::State::Open;
+}
+
+const QByteArray* CSdlSoundPlayer::Clip(const QString& strPath)
+{
+    const CSdlLibrary* pSdl = m_device.Sdl();
+    if (!pSdl)
+        return nullptr;
+    auto found = m_clips.find(strPath);
+    if (found == m_clips.end()) {
+        found = m_clips.emplace(strPath, LoadClip(*pSdl, strPath)).first;
+        m_lengths.try_emplace(strPath, found->second ? LengthMs(*found->second) : -1);
     }
-    int nFrequency = 0;
-    Uint16 format = 0;
-    int nOutputChannels = 0;
-    Mix_QuerySpec(&nFrequency, &format, &nOutputChannels);
-    m_nBytesPerSecond = nFrequency * nOutputChannels * static_cast<int>(SDL_AUDIO_BITSIZE(format)) / 8;
-    Mix_AllocateChannels(kChannels);
-    m_audioState = AudioState::Open;
-    return true;
-}
-
-void CSdlSoundPlayer::CloseAudio()
-{
-    if (m_audioState != AudioState::Open)
-        return;
-    Mix_HaltChannel(-1);
-    for (auto& [strPath, pChunk] : m_chunks)
-        if (pChunk)
-            Mix_FreeChunk(pChunk);
-    m_chunks.clear();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    m_audioState = AudioState::Untried;
-}
-
-Mix_Chunk* CSdlSoundPlayer::Chunk(const QString& strPath)
-{
-    auto found = m_chunks.find(strPath);
-    if (found != m_chunks.end())
-        return found->second;
-    Mix_Chunk* pChunk = Mix_LoadWAV(QFile::encodeName(strPath).constData());
-    m_chunks.emplace(strPath, pChunk);
-    return pChunk;
+    return found->second ? &*found->second : nullptr;
 }
 
 int CSdlSoundPlayer::ClipLengthMs(const QString& strPath)
 {
-    if (!OpenAudio())
-        return -1;
-    const Mix_Chunk* pChunk = Chunk(strPath);
-    return pChunk ? LengthMs(pChunk) : -1;
+    auto found = m_lengths.find(strPath);
+    if (found == m_lengths.end())
+        found = m_lengths.emplace(strPath, WaveLengthMs(strPath)).first;
+    return found->second;
 }
 
-int CSdlSoundPlayer::PlayingCount() const
+int CSdlSoundPlayer::RemainingMs() const
 {
-    return m_audioState == AudioState::Open ? Mix_Playing(-1) : 0;
+    return static_cast<int>(qint64(m_device.QueuedBytes()) * 1000 / CAudioDevice::kBytesPerSecond);
 }
 
-int CSdlSoundPlayer::LengthMs(const Mix_Chunk* pChunk) const
+bool CSdlSoundPlayer::Play(const QString& strPath, bool bWait)
 {
-    if (m_nBytesPerSecond <= 0)
-        return 0;
-    return static_cast<int>(static_cast<long long>(pChunk->alen) * 1000 / m_nBytesPerSecond);
+    StartAudio();
+    if (!bWait) {
+        // Never wait for the device here: this is how the roll's timer ticks play.
+        if (m_device.GetState() == CAudioDevice::State::Opening) {
+            m_strPending = strPath;
+            return true;
+        }
+        const QByteArray* pClip = Clip(strPath);
+        return pClip && m_device.Replace(*pClip);
+    }
+    m_strPending.clear();
+    const QByteArray* pClip = WaitForDevice() ? Clip(strPath) : nullptr;
+    if (!pClip || !m_device.Replace(*pClip))
+        return false;
+    HoldUntil([this] { return m_device.QueuedBytes() == 0; }, LengthMs(*pClip) + kEndGraceMs);
+    if (m_device.QueuedBytes() > 0)
+        m_device.Replace(QByteArray());
+    return true;
 }
 
-void CSdlSoundPlayer::Play(const QString& strPath, bool bWait)
+void CSdlSoundPlayer::Pace(const QString& strPath)
 {
-    if (!OpenAudio())
-        return;
-    Mix_Chunk* pChunk = Chunk(strPath);
-    if (!pChunk)
-        return;
-    const int nChannel = Mix_PlayChannel(-1, pChunk, 0);
-    if (nChannel < 0 || !bWait)
-        return;
-    WaitUntilStopped(nChannel, pChunk);
+    const int nMs = ClipLengthMs(strPath);
+    if (nMs > 0)
+        HoldUntil([] { return false; }, nMs);
 }
 
-void CSdlSoundPlayer::WaitUntilStopped(int nChannel, const Mix_Chunk* pChunk)
+void CSdlSoundPlayer::PlayPending()
+{
+    const QString strPath = std::exchange(m_strPending, QString());
+    if (const QByteArray* pClip = strPath.isEmpty() ? nullptr : Clip(strPath))
+        m_device.Replace(*pClip);
+}
+
+void CSdlSoundPlayer::HoldUntil(const std::function<bool()>& fnDone, int nMaxMs)
 {
     // The game counts on its thread being held; its timer handlers see the hold and do nothing,
     // while the local loop keeps the window painting.
     CSound::CHold hold;
-    const QDeadlineTimer deadline(LengthMs(pChunk) + kEndGraceMs, Qt::PreciseTimer);
-    auto stillPlaying = [&] { return Mix_Playing(nChannel) && Mix_GetChunk(nChannel) == pChunk; };
-
-    if (QCoreApplication::instance()) {
-        QEventLoop loop;
-        QTimer poll;
-        poll.setTimerType(Qt::PreciseTimer);
-        poll.setInterval(kPollMs);
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (!stillPlaying() || deadline.hasExpired())
-                loop.quit();
-        });
-        poll.start();
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    } else {
-        while (stillPlaying() && !deadline.hasExpired())
-            SDL_Delay(kPollMs);
+    const QDeadlineTimer deadline(nMaxMs, Qt::PreciseTimer);
+    if (fnDone())
+        return;
+    if (!QCoreApplication::instance()) {
+        while (!fnDone() && !deadline.hasExpired())
+            QThread::msleep(kPollMs);
+        return;
     }
-    if (stillPlaying())
-        Mix_HaltChannel(nChannel);
+    QEventLoop loop;
+    QTimer poll;
+    poll.setTimerType(Qt::PreciseTimer);
+    poll.setInterval(kPollMs);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (fnDone() || deadline.hasExpired())
+            loop.quit();
+    });
+    poll.start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

@@ -1,39 +1,45 @@
 #pragma once
 
+#include "AudioDevice.h"
 #include "Sound.h"
 
+#include <QByteArray>
+#include <QObject>
 #include <QString>
+#include <functional>
 #include <map>
+#include <optional>
 
-struct Mix_Chunk;
-
-// The real player on SDL2_mixer, which mixes on its own audio thread and reports the end of each
-// sound reliably. The audio device is opened on first use; each wave file is loaded once.
-// Without an audio device, or with a missing or bad file, every call is silent and returns.
-class CSdlSoundPlayer : public ISoundPlayer {
+// The real player, on SDL2's own audio: each wave file is loaded once and converted to the
+// device's format, and one sound plays at a time, a new one replacing it. The device opens in
+// the background (StartAudio, or the first sound); a play-and-go-on asked for meanwhile plays as
+// soon as it is open, a play-and-wait waits for it. Without an audio device, or with a missing or
+// bad file, every call is silent and returns.
+class CSdlSoundPlayer : public QObject, public ISoundPlayer {
 public:
     CSdlSoundPlayer() = default;
-    ~CSdlSoundPlayer() override;
-    CSdlSoundPlayer(const CSdlSoundPlayer&) = delete;
-    CSdlSoundPlayer& operator=(const CSdlSoundPlayer&) = delete;
 
-    void Play(const QString& strPath, bool bWait) override;
+    bool Play(const QString& strPath, bool bWait) override;
+    void Pace(const QString& strPath) override;
 
-    // Opens the audio device if that has not been tried yet; false when there is none.
+    // Starts opening the audio device in the background, unless that has begun already.
+    void StartAudio();
+    // Opens the audio device and waits until it is open or has failed; false when there is none.
     bool OpenAudio();
-    // Length in milliseconds of the clip as the mixer holds it; -1 when it cannot be loaded.
+    // Length in milliseconds of a clip, known without a device; -1 when it cannot be loaded.
     int ClipLengthMs(const QString& strPath);
-    // How many sounds are playing now.
-    int PlayingCount() const;
+    // Milliseconds of sound still waiting to play; 0 when nothing plays.
+    int RemainingMs() const;
 
 private:
-    Mix_Chunk* Chunk(const QString& strPath);
-    int LengthMs(const Mix_Chunk* pChunk) const;
-    void WaitUntilStopped(int nChannel, const Mix_Chunk* pChunk);
-    void CloseAudio();
+    const QByteArray* Clip(const QString& strPath);
+    void PlayPending();
+    bool WaitForDevice();
+    // Holds the game until `fnDone` or `nMaxMs` have passed; the window keeps painting meanwhile.
+    static void HoldUntil(const std::function<bool()>& fnDone, int nMaxMs);
 
-    enum class AudioState { Untried, Open, Failed };
-    AudioState m_audioState = AudioState::Untried;
-    int m_nBytesPerSecond = 0;
-    std::map<QString, Mix_Chunk*> m_chunks;  // nullptr remembers a file that would not load
+    CAudioDevice m_device;
+    std::map<QString, std::optional<QByteArray>> m_clips;  // nullopt: a file that would not load
+    std::map<QString, int> m_lengths;                      // -1: not a wave file
+    QString m_strPending;  // a play-and-go-on asked for while the device was opening
 };

@@ -7,7 +7,7 @@ namespace {
 ISoundPlayer* s_pInstalled = nullptr;
 int s_nHolds = 0;
 
-ISoundPlayer& RealPlayer()
+CSdlSoundPlayer& RealPlayer()
 {
     // Made on first use only: a program that never plays a sound never touches the audio device.
     static CSdlSoundPlayer player;
@@ -26,6 +26,12 @@ void CSound::SetPlayer(ISoundPlayer* pPlayer)
     s_pInstalled = pPlayer;
 }
 
+void CSound::StartAudio()
+{
+    if (!s_pInstalled)
+        RealPlayer().StartAudio();
+}
+
 bool CSound::IsHolding()
 {
     return s_nHolds > 0;
@@ -41,7 +47,7 @@ CSound::CHold::~CHold()
     --s_nHolds;
 }
 
-void sndPlaySound(const QString& strPath, int nFlags)
+bool sndPlaySound(const QString& strPath, int nFlags)
 {
-    CSound::Player().Play(strPath, nFlags == SND_SYNC);
+    return CSound::Player().Play(strPath, nFlags == SND_SYNC);
 }

@@ -11,7 +11,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts; its CMake package needs the OpenGL one
-  libsdl2-mixer-dev
+  libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   desktop-file-utils appstream

@@ -93,6 +93,10 @@ bool CGameDlg::OnInitDialog()
     ApplyControlColors();
     UpdateAnchor();
     m_bSounds = CGameApp::Instance()->m_bSound;
+    // The audio device opens in the background while the start-up picture shows, so its sound
+    // never waits for it; not sooner, when the window's own start still loads Qt's plugins.
+    if (m_bSounds)
+        CSound::StartAudio();
     ShowAboutBox();
     return true;
 }

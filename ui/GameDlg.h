@@ -129,6 +129,8 @@ public:
     void EndTurn(bool bPassButton);
     // The computer plays the best move of its roll, or passes when the roll reached nothing.
     void ComputerMove();
+    // The computer found nothing: it says so and passes, right after the tick that ended its roll.
+    void ComputerPasses();
     // The Hint button: the optimal hint or the operator hint, paid from the player's score.
     void OnHint();
     // The Ways command: the window of every way the last ended turn's roll reached a number.

@@ -230,7 +230,7 @@ void CGameDlg::HandTurnOver()
         m_bFormShown = false;
     if (!pBoard->m_bBoardEmpty) {
         ShowStatus(m_strPlayerName[pBoard->m_nCurrentPlayer] + QStringLiteral("'s turn"));
-        repaint();
+        update();
     }
 }
 

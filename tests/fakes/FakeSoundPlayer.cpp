@@ -10,14 +10,25 @@ CFakeSoundPlayer::~CFakeSoundPlayer()
     CSound::SetPlayer(nullptr);
 }
 
-void CFakeSoundPlayer::Play(const QString& strPath, bool bWait)
+bool CFakeSoundPlayer::Play(const QString& strPath, bool bWait)
 {
     m_calls.push_back({strPath, bWait});
-    if (!bWait)
-        return;
+    if (bWait && m_bHeard)
+        Hold(m_calls.back());
+    return m_bHeard;
+}
+
+void CFakeSoundPlayer::Pace(const QString& strPath)
+{
+    m_paced << strPath;
+    Hold({strPath, true});
+}
+
+void CFakeSoundPlayer::Hold(const Call& call)
+{
     CSound::CHold hold;
     if (m_fnDuringWait)
-        m_fnDuringWait(m_calls.back());
+        m_fnDuringWait(call);
 }
 
 QStringList CFakeSoundPlayer::Files() const

@@ -29,7 +29,8 @@ TEST(PlaceholderName, IsExactlyNameOrEmpty)
 }
 
 // Each step of a count shows its value while its sound plays; each player's display lags on its
-// own; silent, unchanged or unknown players' counts play nothing; a reset starts from 0.
+// own; a silent count keeps the pace of its sound without playing it; unchanged or unknown
+// players' counts play nothing; a reset starts from 0.
 TEST(ScoreCount, StepsOnePointAtATimeWithUpOrDown)
 {
     CFakeSoundPlayer sounds;
@@ -43,7 +44,8 @@ TEST(ScoreCount, StepsOnePointAtATimeWithUpOrDown)
     board.ShowScore(0, 3, true, &panel, 1034);
     board.ShowScore(1, 1, false, &panel, 1034);
     board.ShowScore(1, -1, true, &panel, 1034);
-    EXPECT_EQ(seen, (QStringList{"1u", "2u", "3u", "0d", "-1d"}));
+    EXPECT_EQ(seen, (QStringList{"1u", "2u", "3u", "1u", "0d", "-1d"}));
+    EXPECT_EQ(sounds.Paced(), QStringList{"data/up.wav"});
     EXPECT_TRUE(board.Shown(0) == 3 && board.Shown(1) == -1);
     panel.SetDlgItemText(1034, QStringLiteral("x"));
     for (int nPlayer : {0, 7, -1})
@@ -51,7 +53,7 @@ TEST(ScoreCount, StepsOnePointAtATimeWithUpOrDown)
     EXPECT_EQ(panel.GetDlgItemText(1034), QStringLiteral("x"));
     board.Reset();
     board.ShowScore(1, 1, true, &panel, 1034);
-    EXPECT_EQ(seen.size(), 6);
+    EXPECT_EQ(seen.size(), 7);
     EXPECT_TRUE(sounds.Calls().back().bWait);
 }
 

@@ -4,6 +4,8 @@
 #include "FakeSoundPlayer.h"
 #include "SdlSoundPlayer.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,7 +45,8 @@ QByteArray ShippedWave(const char* pszName)
 }
 
 // Catches a machine without sound, or a missing, empty, foreign, cut-short or unknown-format
-// file, making a sound, failing or holding the game.
+// file, making a sound, failing or claiming to be heard; a clip's length, which paces the silent
+// game, must not need a device.
 TEST(SdlSoundPlayerTest, IsSilentWithoutADeviceOrWithABadFile)
 {
     QByteArray badFormat = ShippedWave("up.wav");
@@ -60,10 +63,9 @@ TEST(SdlSoundPlayerTest, IsSilentWithoutADeviceOrWithABadFile)
         file.close();
         CAudioDriver driver(c.first);
         CSdlSoundPlayer player;
-        player.Play(file.fileName(), true);
-        player.Play(file.fileName(), false);
-        EXPECT_EQ(player.PlayingCount(), 0);
-        EXPECT_EQ(player.ClipLengthMs(file.fileName()), -1);
+        EXPECT_FALSE(player.Play(file.fileName(), true) || player.Play(file.fileName(), false));
+        EXPECT_EQ(player.RemainingMs(), 0);
+        EXPECT_EQ(player.ClipLengthMs(file.fileName()) > 0, &c == cases);
     }
 }
 
@@ -79,17 +81,32 @@ TEST(SdlSoundPlayerTest, WaitsOnlyWhenAskedKeepsEventsFlowingAndLoadsEachFileOnc
     ASSERT_TRUE(QFile::copy(kData + "up.wav", strPath));
     bool bHeldWhileEventsRan = false;
     QTimer::singleShot(0, [&] { bHeldWhileEventsRan = CSound::IsHolding(); });
-    pPlayer->Play(strPath, true);
-    EXPECT_EQ(pPlayer->PlayingCount(), 0);
+    EXPECT_TRUE(pPlayer->Play(strPath, true));
+    EXPECT_EQ(pPlayer->RemainingMs(), 0);
     ASSERT_TRUE(QFile::remove(strPath));
-    pPlayer->Play(strPath, true);
+    EXPECT_TRUE(pPlayer->Play(strPath, true));
     EXPECT_TRUE(bHeldWhileEventsRan);
     EXPECT_EQ(pPlayer->ClipLengthMs(strPath), pPlayer->ClipLengthMs(kData + "up.wav"));
     pPlayer->Play(kData + "humanw.wav", false);
-    EXPECT_EQ(pPlayer->PlayingCount(), 1);
+    EXPECT_GT(pPlayer->RemainingMs(), 0);
     pPlayer = std::make_unique<CSdlSoundPlayer>();
     ASSERT_TRUE(pPlayer->OpenAudio());
-    EXPECT_EQ(pPlayer->PlayingCount(), 0);
+    EXPECT_EQ(pPlayer->RemainingMs(), 0);
+}
+
+// Catches a sound asked for while the device still opens being lost (or waited for there), and a
+// new sound queued behind the one playing instead of replacing it.
+TEST(SdlSoundPlayerTest, PlaysWhatWasAskedWhileOpeningAndReplacesWhatPlays)
+{
+    CAudioDriver driver("dummy");
+    CSdlSoundPlayer player;
+    EXPECT_TRUE(player.Play(kData + "humanw.wav", false));
+    for (const QDeadlineTimer deadline(10000); player.RemainingMs() == 0 && !deadline.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    const int nUpMs = player.ClipLengthMs(kData + "up.wav");
+    EXPECT_GT(player.RemainingMs(), nUpMs);
+    EXPECT_TRUE(player.Play(kData + "up.wav", false));
+    EXPECT_LE(player.RemainingMs(), nUpMs);
 }
 
 // Catches a shipped wave in a layout other than plain 16-bit PCM, too long for its use (a count

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePrompts.h"
+#include "FakeSoundPlayer.h"
 #include "GameApp.h"
 #include "ModalScript.h"
 #include "QtPrinters.h"
@@ -37,6 +38,7 @@ protected:
     QString m_strOldDir;
     QTemporaryDir m_home;
     CFakePrompts m_prompts;
+    CFakeSoundPlayer m_sounds;
     CModalScript m_modals;
     App m_app;
 };

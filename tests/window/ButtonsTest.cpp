@@ -33,6 +33,7 @@ struct SoundCase {
     GameSound sound;
     const char* szPath;
     bool bWait;
+    bool bPaced;
 };
 
 class GameSoundTable : public ::testing::TestWithParam<SoundCase> {};
@@ -117,22 +118,27 @@ TEST(BracketWnd, GlyphShowsOnTheSeaGreenBackground)
 }
 
 // The sounds the game waits for pace the score count and the flashing; the others must not hold
-// the game. With sounds off nothing plays.
-TEST_P(GameSoundTable, PlaysItsFileWithItsFlag)
+// the game. With sounds off nothing plays, and with sounds off or no device the count and the
+// flashing still take their clips' time, in silence.
+TEST_P(GameSoundTable, PlaysItsFileWithItsFlagAndKeepsItsPaceUnheard)
 {
+    const SoundCase& c = GetParam();
     CFakeSoundPlayer player;
-    PlayGameSound(GetParam().sound, false);
-    PlayGameSound(GetParam().sound, true);
-    EXPECT_EQ(player.Calls(), (std::vector<CFakeSoundPlayer::Call>{{GetParam().szPath, GetParam().bWait}}));
-    EXPECT_TRUE(QFile::exists(QStringLiteral(ZORBLY_SOURCE_DIR "/") + GetParam().szPath));
+    PlayGameSound(c.sound, false);
+    PlayGameSound(c.sound, true);
+    player.SetHeard(false);
+    PlayGameSound(c.sound, true);
+    EXPECT_EQ(player.Calls(), (std::vector<CFakeSoundPlayer::Call>(2, {c.szPath, c.bWait})));
+    EXPECT_EQ(player.Paced(), QStringList(c.bPaced ? 2 : 0, c.szPath));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(ZORBLY_SOURCE_DIR "/") + c.szPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GameSoundTable,
-                         ::testing::Values(SoundCase{GameSound::Shake, "data/shake2.wav", false},
-                                           SoundCase{GameSound::Shoop, "data/shoop.wav", true},
-                                           SoundCase{GameSound::No, "data/no.wav", false},
-                                           SoundCase{GameSound::Warble, "data/warble.wav", true},
-                                           SoundCase{GameSound::Up, "data/up.wav", true},
-                                           SoundCase{GameSound::Down, "data/down.wav", true},
-                                           SoundCase{GameSound::HumanWins, "data/humanw.wav", false},
-                                           SoundCase{GameSound::ComputerWins, "data/compw.wav", false}));
+                         ::testing::Values(SoundCase{GameSound::Shake, "data/shake2.wav", false, false},
+                                           SoundCase{GameSound::Shoop, "data/shoop.wav", true, false},
+                                           SoundCase{GameSound::No, "data/no.wav", false, false},
+                                           SoundCase{GameSound::Warble, "data/warble.wav", true, true},
+                                           SoundCase{GameSound::Up, "data/up.wav", true, true},
+                                           SoundCase{GameSound::Down, "data/down.wav", true, true},
+                                           SoundCase{GameSound::HumanWins, "data/humanw.wav", false, false},
+                                           SoundCase{GameSound::ComputerWins, "data/compw.wav", false, false}));

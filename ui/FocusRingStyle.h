@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The application's style with a focus ring a child sees at once on every control: two thick
+// bands, white outside and black inside, drawn whenever the control has the focus.
+class CFocusRingStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* pOption, QPainter* pPainter,
+                       const QWidget* pWidget) const override;
+};

@@ -158,10 +158,11 @@ void CDialog::LayoutControls(QPoint ptOrigin)
         m_pMenuBar->setGeometry(0, 0, std::max(width(), DialogUnitsToPixels(QRect(0, 0, m_template.cx, 1)).width()),
                                 m_pMenuBar->sizeHint().height());
     }
-    for (const ControlTemplate& ctl : m_template.controls) {
-        if (QWidget* pWidget = GetDlgItem(ctl.nId))
-            pWidget->setGeometry(DialogUnitsToPixels(QRect(ctl.x, ctl.y, ctl.cx, ctl.cy))
-                                     .translated(ptOrigin.x(), ptOrigin.y() + MenuHeight()));
+    // By position in the template: several controls may share an id (-1).
+    for (std::size_t i = 0; i < m_widgets.size(); ++i) {
+        const ControlTemplate& ctl = m_template.controls[i];
+        m_widgets[i]->setGeometry(DialogUnitsToPixels(QRect(ctl.x, ctl.y, ctl.cx, ctl.cy))
+                                      .translated(ptOrigin.x(), ptOrigin.y() + MenuHeight()));
     }
     if (!m_bResizable) {
         const QRect rc = DialogUnitsToPixels(QRect(0, 0, m_template.cx, m_template.cy));
@@ -380,6 +381,7 @@ void CDialog::AddControl(const ControlTemplate& ctl, QWidget* pWidget)
         m_pRadioGroup->addButton(qobject_cast<QAbstractButton*>(pWidget));
     }
     m_controls.insert(ctl.nId, pWidget);
+    m_widgets.push_back(pWidget);
     ConnectNotifications(ctl.nId, pWidget);
 }
 

@@ -137,6 +137,7 @@ private:
 
     DialogTemplate m_template;
     QHash<int, QWidget*> m_controls;
+    std::vector<QWidget*> m_widgets;  // in template order
     QButtonGroup* m_pRadioGroup = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
     bool m_bCreated = false;

@@ -182,9 +182,21 @@ void CDialog::FitToClientArea()
 {
     const QSizeF size = TemplateSize();
     auto fit = [&] { return std::min(width() / size.width(), (height() - MenuHeight()) / size.height()); };
-    // The menu's height follows the font, so the fit is taken twice.
-    ApplyZoom(fit());
-    const double dZoom = fit();
+    // A zoom that still fits and is within two pixels of the fit stays, so that a window sized
+    // for a zoom keeps exactly that zoom.
+    auto keepsCurrent = [&](double dFit) {
+        return PixelEdge(size.width() * m_dZoom) <= width() &&
+               PixelEdge(size.height() * m_dZoom) <= height() - MenuHeight() &&
+               std::abs(dFit - m_dZoom) * std::max(size.width(), size.height()) < 2;
+    };
+    double dZoom = fit();
+    if (!keepsCurrent(dZoom)) {
+        // The menu's height follows the font, so the fit is taken again.
+        ApplyZoom(dZoom);
+        dZoom = fit();
+    }
+    if (keepsCurrent(dZoom))
+        dZoom = m_dZoom;
     const QPoint ptOrigin(std::max(0, (width() - PixelEdge(size.width() * dZoom)) / 2),
                           std::max(0, (height() - MenuHeight() - PixelEdge(size.height() * dZoom)) / 2));
     ApplyZoom(dZoom, ptOrigin);

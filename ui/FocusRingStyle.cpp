@@ -13,7 +13,14 @@ void CFocusRingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
         QProxyStyle::drawPrimitive(element, pOption, pPainter, pWidget);
         return;
     }
-    // A push button is ringed at its edge rather than around its text.
-    const QRect rc = qobject_cast<const QPushButton*>(pWidget) ? pWidget->rect() : pOption->rect;
-    DrawFocusRing(*pPainter, rc, FocusBand(CDialog::ZoomOf(pWidget)));
+    if (!qobject_cast<const QPushButton*>(pWidget))
+        DrawFocusRing(*pPainter, pOption->rect, FocusBand(CDialog::ZoomOf(pWidget)));
+}
+
+void CFocusRingStyle::drawControl(ControlElement element, const QStyleOption* pOption, QPainter* pPainter,
+                                  const QWidget* pWidget) const
+{
+    QProxyStyle::drawControl(element, pOption, pPainter, pWidget);
+    if (element == CE_PushButton && pPainter && (pOption->state & State_HasFocus))
+        DrawFocusRing(*pPainter, pOption->rect, FocusBand(CDialog::ZoomOf(pWidget)));
 }

@@ -9,4 +9,7 @@ class CFocusRingStyle : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* pOption, QPainter* pPainter,
                        const QWidget* pWidget) const override;
+    // Push buttons show their focus in the bevel, not as a focus frame: ringed here.
+    void drawControl(ControlElement element, const QStyleOption* pOption, QPainter* pPainter,
+                     const QWidget* pWidget) const override;
 };

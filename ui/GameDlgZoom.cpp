@@ -126,6 +126,9 @@ void CGameDlg::SetTabOrder()
     for (int nId : {1000, 1001, 1002, 1006, 1007, 1004, 1038, 1029})
         chain.append(GetDlgItem(nId));
     chain.append(Board()->PiecesInReadingOrder());
+    // The slots take a number back once they hold one; they come last.
+    for (int nId : {2001, 2002, 2003, 2004, 1008})
+        chain.append(GetDlgItem(nId));
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }

@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMenuBar>
 #include <QSettings>
 
 namespace {
@@ -19,6 +20,7 @@ namespace {
 class Scale : public AppFixture {
 protected:
     Scale() { QFile::copy(QStringLiteral(ZORBLY_SOURCE_DIR "/data/ASMD.A"), QStringLiteral("data/ASMD.A")); }
+    ~Scale() override { QSettings("Zorbly", "Zorbly").clear(); }  // the next window opens at zoom 1
 };
 
 // Every control is the template's rectangle times the zoom, moved to the letterboxed origin.
@@ -69,20 +71,35 @@ int CountPixels(const QImage& image, const QColor& colour)
 
 }  // namespace
 
-// Catches controls, pieces or fonts that stay at their first size when the window zooms or is
-// resized with room to spare; and a zoom that is not kept for the next start.
-TEST_F(Scale, EveryControlFollowsTheZoom)
+// Catches controls, pieces or fonts that stay at their first size when the window is resized,
+// and spare room that is not shared out evenly on both sides.
+TEST_F(Scale, EveryControlFollowsTheWindowSize)
 {
     CGameDlg& dlg = Shown(Window());
-    dlg.ZoomTo(1.25);
+    for (QSize size : {QSize(800, 620), QSize(1400, 700)}) {
+        dlg.resize(size);
+        const int nMenu = dlg.findChild<QMenuBar*>()->height();
+        EXPECT_NEAR(dlg.Zoom(), std::min(size.width() / 630.0, (size.height() - nMenu) / 425.0), 0.01);
+        ExpectLaidOutAt(dlg, dlg.Zoom());
+        EXPECT_NEAR(dlg.GetDlgItem(1044)->x(), (size.width() - 630 * dlg.Zoom()) / 2, 1);
+        EXPECT_EQ(dlg.Board()->Piece(0)->font().pixelSize(), qRound(15 * dlg.Zoom()));
+    }
+}
+
+// Catches zoom keys that do nothing, and a zoom that is not kept for the next start.
+TEST_F(Scale, ZoomKeysStepTheZoomWhichIsKept)
+{
+    CGameDlg& dlg = Window();
+    auto press = [&dlg](const QKeySequence& key) {
+        for (QAction* pAction : dlg.actions())
+            if (pAction->shortcuts().contains(key))
+                pAction->trigger();
+    };
+    press(QKeySequence(Qt::CTRL | Qt::Key_Plus));
     ExpectLaidOutAt(dlg, 1.25);
     EXPECT_EQ(QSettings("Zorbly", "Zorbly").value("View/Zoom").toDouble(), 1.25);
-    EXPECT_EQ(dlg.Board()->Piece(0)->font().pixelSize(), 19);
-    dlg.ZoomOut();
+    press(QKeySequence(Qt::CTRL | Qt::Key_0));
     ExpectLaidOutAt(dlg, 1.0);
-    dlg.resize(1400, 700);  // wider than the template: the spare width is left and right
-    ExpectLaidOutAt(dlg, dlg.Zoom());
-    EXPECT_NEAR(dlg.GetDlgItem(1044)->x(), (1400 - 630 * dlg.Zoom()) / 2, 1);
 }
 
 // Catches frames stroked with 1-pixel pens: at ratio 2 they cover half their pixels and let the
@@ -109,8 +126,9 @@ TEST_F(Scale, FocusedControlsWearTheRing)
     for (QWidget* pControl : {dlg.GetDlgItem(1000), static_cast<QWidget*>(dlg.Board()->Piece(3))}) {
         pControl->setFocus();
         const QImage image = pControl->grab().toImage();
-        EXPECT_EQ(image.pixelColor(image.width() / 2, 1), QColor(Qt::white));
-        EXPECT_EQ(image.pixelColor(image.width() / 2, 3), QColor(Qt::black));
+        const int nRatio = qRound(image.devicePixelRatio());
+        EXPECT_EQ(image.pixelColor(image.width() / 2, nRatio), QColor(Qt::white));
+        EXPECT_EQ(image.pixelColor(image.width() / 2, 3 * nRatio), QColor(Qt::black));
     }
 }
 

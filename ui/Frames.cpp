@@ -64,7 +64,9 @@ void DrawFocusFrame(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, 
 
 void DrawFocusRing(QPainter& dc, const QRect& rc, int nBand)
 {
-    // White outside, black inside: one of the two stands out on any background.
+    // White outside, black inside: one of the two stands out on any background. A small control
+    // keeps most of its face.
+    nBand = std::clamp(std::min(rc.width(), rc.height()) / 8, 1, nBand);
     for (const auto& [nInset, colour] : {std::pair{0, QColor(Qt::white)}, std::pair{nBand, QColor(Qt::black)}}) {
         const QRect rcBand = rc.adjusted(nInset, nInset, -nInset, -nInset);
         FrameRect(dc, rcBand.left(), rcBand.top(), rcBand.right() + 1, rcBand.bottom() + 1, colour);
@@ -75,5 +77,5 @@ void DrawFocusRing(QPainter& dc, const QRect& rc, int nBand)
 
 int FocusBand(double dZoom)
 {
-    return std::max(2, static_cast<int>(std::lround(2 * dZoom)));
+    return std::max(3, static_cast<int>(std::lround(3 * dZoom)));
 }

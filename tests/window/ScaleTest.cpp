@@ -4,6 +4,7 @@
 #include "BoardWnd.h"
 #include "ElidedLabel.h"
 #include "FocusRingStyle.h"
+#include "Frames.h"
 #include "OperatorButton.h"
 #include "PieceButton.h"
 #include "Resources.h"
@@ -128,7 +129,7 @@ TEST_F(Scale, FocusedControlsWearTheRing)
         const QImage image = pControl->grab().toImage();
         const int nRatio = qRound(image.devicePixelRatio());
         EXPECT_EQ(image.pixelColor(image.width() / 2, nRatio), QColor(Qt::white));
-        EXPECT_EQ(image.pixelColor(image.width() / 2, 3 * nRatio), QColor(Qt::black));
+        EXPECT_EQ(image.pixelColor(image.width() / 2, (FocusBand(1.0) + 1) * nRatio), QColor(Qt::black));
     }
 }
 

@@ -59,7 +59,7 @@ void CColorButton::EraseBackground(QPainter& dc)
     if (!m_pBrush)
         return;
     SelectApplicationPalette();
-    dc.fillRect(rect().adjusted(0, kCaptionBand, 0, 0), *m_pBrush);
+    dc.fillRect(rect().adjusted(0, static_cast<int>(std::lround(kCaptionBand * Zoom())), 0, 0), *m_pBrush);
 }
 
 double CColorButton::Zoom() const

@@ -28,13 +28,10 @@ protected:
     }
     void Key(int nKey)
     {
-        QWidget* pFocus = Dlg().focusWidget();
-        ASSERT_TRUE(pFocus);
-        const QString strText = nKey == Qt::Key_Space ? QStringLiteral(" ") : QString();
-        QKeyEvent press(QEvent::KeyPress, nKey, Qt::NoModifier, strText);
-        QKeyEvent release(QEvent::KeyRelease, nKey, Qt::NoModifier, strText);
-        QApplication::sendEvent(pFocus, &press);
-        QApplication::sendEvent(pFocus, &release);
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, nKey, Qt::NoModifier, nKey == Qt::Key_Space ? QStringLiteral(" ") : QString());
+            QApplication::sendEvent(Dlg().focusWidget(), &event);
+        }
     }
     // Tabs to the control and presses Space on it.
     void Press(QWidget* pTarget)

@@ -32,9 +32,8 @@ void ExpectLaidOutAt(CGameDlg& dlg, double dZoom)
         const QRect rc = dlg.GetDlgItem(ctl.nId)->geometry().translated(-ptOrigin);
         EXPECT_NEAR(rc.left(), ctl.x * 2.25 * dZoom, 1) << ctl.nId;
         EXPECT_NEAR(rc.top(), (ctl.y - 106) * 2.5 * dZoom, 1) << ctl.nId;
-        if (ctl.nId != 1014) {  // grown to hold the pieces
-            EXPECT_NEAR(rc.width(), ctl.cx * 2.25 * dZoom, 1) << ctl.nId;
-        }
+        // The board grows to hold the pieces.
+        EXPECT_NEAR(rc.width(), ctl.nId == 1014 ? rc.width() : ctl.cx * 2.25 * dZoom, 1) << ctl.nId;
     }
     const CBoardWnd& board = *dlg.Board();
     EXPECT_TRUE(dlg.rect().contains(board.geometry()));

@@ -41,7 +41,6 @@ protected:
         ASSERT_EQ(Dlg().focusWidget(), pTarget);
         Key(Qt::Key_Space);
     }
-    QString FocusName() { return Dlg().focusWidget()->objectName(); }
 };
 
 }  // namespace
@@ -52,11 +51,9 @@ TEST_F(KeyboardPlay, TabFollowsTheReadingOrder)
     StartRolledGame();
     Open();
     Dlg().GetDlgItem(1000)->setFocus();
-    QStringList order{FocusName()};
-    for (int i = 0; i < 9; ++i) {
-        Key(Qt::Key_Tab);
-        order << FocusName();
-    }
+    QStringList order;
+    for (int i = 0; i < 10; ++i, Key(Qt::Key_Tab))
+        order << Dlg().focusWidget()->objectName();
     QStringList expected{"1000", "1001", "1002", "1006", "1007", "1004", "1038", "1029"};
     for (int p = 0; order.size() > expected.size(); ++p) {
         if (Board().Piece(p)->isEnabled())
@@ -100,10 +97,9 @@ TEST_F(KeyboardPlay, AWholeGameAgainstTheComputerWithoutTheMouse)
         FinishRoll();
         if (Dlg().IsEnded() || Dlg().m_nTurnPhase != 0)
             continue;
-        if (!Dlg().IsComputersTurn()) {
-            for (int nId : {1000, 1001, 1002})
+        for (int nId : {1000, 1001, 1002})
+            if (!Dlg().IsComputersTurn())
                 Press(Dlg().GetDlgItem(nId));
-        }
         // The human completes the computer's move too, on the piece it marked.
         nTaken += !Board().m_marked.isEmpty();
         Press(Board().m_marked.isEmpty() ? Dlg().GetDlgItem(1029) : Board().m_marked.first());

@@ -175,6 +175,7 @@ private:
     void AddViewMenu();
     double MaxZoomOnScreen() const;
     QSize WindowSizeAt(double dZoom);
+    void KeepOnScreen(QPoint ptCentre);
     // Accessible names and descriptions (GameDlgAccess.cpp).
     void NameControlsForScreenReaders();
     void DescribeControl(int nId);

@@ -83,9 +83,26 @@ void CGameDlg::ZoomTo(double dZoom)
     dZoom = std::clamp(dZoom, 1.0, MaxZoomOnScreen());
     if (isMaximized() || isFullScreen())
         showNormal();
+    const QPoint ptCentre = frameGeometry().center();
     resize(WindowSizeAt(dZoom));
     FitToClientArea();
+    if (isVisible())
+        KeepOnScreen(ptCentre);
     UserSettings().setValue(kZoomKey, Zoom());
+}
+
+// The window grows or shrinks about its centre, and stays wholly on its screen.
+void CGameDlg::KeepOnScreen(QPoint ptCentre)
+{
+    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!pScreen)
+        return;
+    const QRect rcAvailable = pScreen->availableGeometry();
+    QRect rc = frameGeometry();
+    rc.moveCenter(ptCentre);
+    rc.moveLeft(std::clamp(rc.left(), rcAvailable.left(), std::max(rcAvailable.left(), rcAvailable.right() - rc.width())));
+    rc.moveTop(std::clamp(rc.top(), rcAvailable.top(), std::max(rcAvailable.top(), rcAvailable.bottom() - rc.height())));
+    move(rc.topLeft());
 }
 
 void CGameDlg::ZoomIn()

@@ -1,3 +1,4 @@
+#include "FocusRingStyle.h"
 #include "GameApp.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setStyle(new CFocusRingStyle);
     QApplication::setApplicationName(QStringLiteral("Zorbly"));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zorbly.Zorbly"));

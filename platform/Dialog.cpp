@@ -10,10 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -30,16 +34,28 @@ CDialog*& MainWindowSlot()
 }
 
 // One dialog unit in pixels, for a template whose font has `nPointSize` points: the 12-point game
-// window gets 2.25 pixels across and 2.5 down, so its 277 x 108 board holds 7 x 5 pieces of
-// 89 x 54 pixels exactly; other fonts scale in proportion.
-int UnitsToPixelsX(int nUnits, int nPointSize)
+// window gets 2.25 pixels across and 2.5 down at zoom 1, so its 277 x 108 board holds 7 x 5
+// pieces of 89 x 54 pixels exactly; other fonts and zooms scale in proportion. Edges are rounded
+// down, so neighbouring controls share their edges at every zoom.
+double UnitsToPixelsX(double dUnits, int nPointSize, double dZoom)
 {
-    return nUnits * 9 * nPointSize / 48;
+    return dUnits * 9 * nPointSize * dZoom / 48;
 }
 
-int UnitsToPixelsY(int nUnits, int nPointSize)
+double UnitsToPixelsY(double dUnits, int nPointSize, double dZoom)
 {
-    return nUnits * 5 * nPointSize / 24;
+    return dUnits * 5 * nPointSize * dZoom / 24;
+}
+
+int PixelEdge(double dPixels)
+{
+    return static_cast<int>(std::floor(dPixels + 1e-6));
+}
+
+double& ViewZoomSlot()
+{
+    static double dZoom = 1.0;
+    return dZoom;
 }
 
 Qt::Alignment TextAlignment(unsigned nStyle)
@@ -54,12 +70,10 @@ Qt::Alignment TextAlignment(unsigned nStyle)
 }  // namespace
 
 CDialog::CDialog(const DialogTemplate& tmpl, QWidget* pParent)
-    : QDialog(pParent), m_template(tmpl)
+    : QDialog(pParent), m_template(tmpl), m_dZoom(ViewZoom())
 {
     setWindowTitle(m_template.strCaption);
-    QFont font = this->font();
-    font.setPixelSize(m_template.nPointSize * 5 / 4);
-    setFont(font);
+    ApplyZoomedFont();
 }
 
 CDialog::~CDialog() = default;
@@ -86,9 +100,140 @@ void CDialog::Create()
             pWidget = CreateStandardControl(ctl);
         AddControl(ctl, pWidget);
     }
-    const QRect rc = DialogUnitsToPixels(QRect(0, 0, m_template.cx, m_template.cy));
-    setFixedSize(rc.width(), rc.height() + MenuHeight());
+    LayoutControls(QPoint());
+    FitIntoScreen();
     OnInitDialog();
+}
+
+double CDialog::ViewZoom()
+{
+    return ViewZoomSlot();
+}
+
+void CDialog::SetViewZoom(double dZoom)
+{
+    ViewZoomSlot() = dZoom;
+}
+
+double CDialog::ZoomOf(const QWidget* pWidget)
+{
+    for (; pWidget; pWidget = pWidget->parentWidget()) {
+        if (const auto* pDialog = qobject_cast<const CDialog*>(pWidget))
+            return pDialog->Zoom();
+    }
+    return 1.0;
+}
+
+QSizeF CDialog::TemplateSize() const
+{
+    return {UnitsToPixelsX(m_template.cx, m_template.nPointSize, 1.0),
+            UnitsToPixelsY(m_template.cy, m_template.nPointSize, 1.0)};
+}
+
+void CDialog::ApplyZoomedFont()
+{
+    QFont font = this->font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_template.nPointSize * 5 / 4 * m_dZoom))));
+    setFont(font);
+    // Menus are windows of their own and do not inherit the dialog's font.
+    if (m_pMenuBar) {
+        for (QMenu* pMenu : m_pMenuBar->findChildren<QMenu*>())
+            pMenu->setFont(font);
+    }
+}
+
+void CDialog::ApplyZoom(double dZoom, QPoint ptOrigin)
+{
+    if (dZoom != m_dZoom) {
+        m_dZoom = dZoom;
+        ApplyZoomedFont();
+    }
+    LayoutControls(ptOrigin);
+}
+
+void CDialog::LayoutControls(QPoint ptOrigin)
+{
+    if (m_pMenuBar) {
+        m_pMenuBar->adjustSize();
+        m_pMenuBar->setGeometry(0, 0, std::max(width(), DialogUnitsToPixels(QRect(0, 0, m_template.cx, 1)).width()),
+                                m_pMenuBar->sizeHint().height());
+    }
+    // By position in the template: several controls may share an id (-1).
+    for (std::size_t i = 0; i < m_widgets.size(); ++i) {
+        const ControlTemplate& ctl = m_template.controls[i];
+        m_widgets[i]->setGeometry(DialogUnitsToPixels(QRect(ctl.x, ctl.y, ctl.cx, ctl.cy))
+                                      .translated(ptOrigin.x(), ptOrigin.y() + MenuHeight()));
+    }
+    if (!m_bResizable) {
+        const QRect rc = DialogUnitsToPixels(QRect(0, 0, m_template.cx, m_template.cy));
+        setFixedSize(rc.width(), rc.height() + MenuHeight());
+    }
+    OnLayout();
+}
+
+void CDialog::SetResizable(const QSize& minimum)
+{
+    m_bResizable = true;
+    setMinimumSize(minimum);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void CDialog::FitToClientArea()
+{
+    const QSizeF size = TemplateSize();
+    auto fit = [&] { return std::min(width() / size.width(), (height() - MenuHeight()) / size.height()); };
+    // A zoom that still fits and is within two pixels of the fit stays, so that a window sized
+    // for a zoom keeps exactly that zoom.
+    auto keepsCurrent = [&](double dFit) {
+        return PixelEdge(size.width() * m_dZoom) <= width() &&
+               PixelEdge(size.height() * m_dZoom) <= height() - MenuHeight() &&
+               std::abs(dFit - m_dZoom) * std::max(size.width(), size.height()) < 2;
+    };
+    double dZoom = fit();
+    if (!keepsCurrent(dZoom)) {
+        // The menu's height follows the font, so the fit is taken again.
+        ApplyZoom(dZoom);
+        dZoom = fit();
+    }
+    if (keepsCurrent(dZoom))
+        dZoom = m_dZoom;
+    const QPoint ptOrigin(std::max(0, (width() - PixelEdge(size.width() * dZoom)) / 2),
+                          std::max(0, (height() - MenuHeight() - PixelEdge(size.height() * dZoom)) / 2));
+    ApplyZoom(dZoom, ptOrigin);
+}
+
+// A dialog larger than the screen it opens on is zoomed down until it fits.
+void CDialog::FitIntoScreen()
+{
+    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!pScreen || m_bResizable)
+        return;
+    const QSize available = pScreen->availableGeometry().size();
+    const double dShrink = std::min(double(available.width()) / width(), double(available.height()) / height());
+    if (dShrink < 1.0)
+        ApplyZoom(m_dZoom * dShrink * 0.95);
+}
+
+// Wide enough for its caption, with room for the title bar's buttons.
+int CDialog::CaptionWidth(const QString& strCaption, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(strCaption) + 4 * metrics.height() + 32;
+}
+
+// The game's icon and a width for the caption; owned by the game window, it has no taskbar
+// entry of its own.
+void CDialog::DressAsGameDialog()
+{
+    if (CDialog* pMain = MainWindowSlot(); pMain && pMain != this && windowIcon().isNull())
+        setWindowIcon(pMain->windowIcon());
+    if (std::abs(m_dZoom - ViewZoom()) > 1e-9 && !m_bResizable) {
+        ApplyZoom(ViewZoom());
+        FitIntoScreen();
+    }
+    const int nCaption = CaptionWidth(windowTitle(), font());
+    if (!m_bResizable && width() < nCaption)
+        setFixedWidth(nCaption);
 }
 
 // Without a parent the owner is the window the user is working in, as for any dialog the game
@@ -113,11 +258,18 @@ void CDialog::SetMainWindow(CDialog* pMainWindow)
     MainWindowSlot() = pMainWindow;
 }
 
+CDialog* CDialog::MainWindow()
+{
+    return MainWindowSlot();
+}
+
 int CDialog::DoModal()
 {
     m_bEnded = false;
     m_nResult = IDCANCEL;
     Create();
+    if (this != MainWindowSlot())
+        DressAsGameDialog();
     if (ModalHook hook = ModalHookSlot()) {
         hook(*this);
         return m_nResult;
@@ -231,9 +383,6 @@ void CDialog::AddControl(const ControlTemplate& ctl, QWidget* pWidget)
 {
     pWidget->setParent(this);
     pWidget->setObjectName(QString::number(ctl.nId));
-    QRect rc = DialogUnitsToPixels(QRect(ctl.x, ctl.y, ctl.cx, ctl.cy));
-    rc.translate(0, MenuHeight());
-    pWidget->setGeometry(rc);
     pWidget->setHidden(ctl.nStyle & kHidden);
     pWidget->setEnabled(!(ctl.nStyle & kDisabled));
     // The first control in a template lies on top, as the dialog manager stacks them.
@@ -244,6 +393,7 @@ void CDialog::AddControl(const ControlTemplate& ctl, QWidget* pWidget)
         m_pRadioGroup->addButton(qobject_cast<QAbstractButton*>(pWidget));
     }
     m_controls.insert(ctl.nId, pWidget);
+    m_widgets.push_back(pWidget);
     ConnectNotifications(ctl.nId, pWidget);
 }
 
@@ -281,9 +431,7 @@ void CDialog::BuildMenu()
             connect(pAction, &QAction::triggered, this, [this, nCommand] { OnCommand(nCommand); });
         }
     }
-    m_pMenuBar->adjustSize();
-    m_pMenuBar->setGeometry(0, 0, DialogUnitsToPixels(QRect(0, 0, m_template.cx, 1)).width(),
-                            m_pMenuBar->sizeHint().height());
+    ApplyZoomedFont();
 }
 
 int CDialog::MenuHeight() const
@@ -291,18 +439,18 @@ int CDialog::MenuHeight() const
     return m_pMenuBar ? m_pMenuBar->height() : 0;
 }
 
-QRect CDialog::DialogUnitsToPixels(const QRect& rcUnits, int nPointSize)
+QRect CDialog::DialogUnitsToPixels(const QRect& rcUnits, int nPointSize, double dZoom)
 {
-    const int nLeft = UnitsToPixelsX(rcUnits.x(), nPointSize);
-    const int nTop = UnitsToPixelsY(rcUnits.y(), nPointSize);
-    const int nRight = UnitsToPixelsX(rcUnits.x() + rcUnits.width(), nPointSize);
-    const int nBottom = UnitsToPixelsY(rcUnits.y() + rcUnits.height(), nPointSize);
+    const int nLeft = PixelEdge(UnitsToPixelsX(rcUnits.x(), nPointSize, dZoom));
+    const int nTop = PixelEdge(UnitsToPixelsY(rcUnits.y(), nPointSize, dZoom));
+    const int nRight = PixelEdge(UnitsToPixelsX(rcUnits.x() + rcUnits.width(), nPointSize, dZoom));
+    const int nBottom = PixelEdge(UnitsToPixelsY(rcUnits.y() + rcUnits.height(), nPointSize, dZoom));
     return QRect(nLeft, nTop, nRight - nLeft, nBottom - nTop);
 }
 
 QRect CDialog::DialogUnitsToPixels(const QRect& rcUnits) const
 {
-    return DialogUnitsToPixels(rcUnits, m_template.nPointSize);
+    return DialogUnitsToPixels(rcUnits, m_template.nPointSize, m_dZoom);
 }
 
 QPoint CDialog::DlgItemScreenPos(int nId) const
@@ -339,6 +487,8 @@ void CDialog::SetDlgItemText(int nId, const QString& strText)
         pGroup->setTitle(strText);
     else if (pItem)
         pItem->setWindowTitle(strText);
+    if (pItem)
+        OnDlgItemTextChanged(nId);
 }
 
 QString CDialog::GetDlgItemText(int nId) const

@@ -46,6 +46,7 @@ public:
     // The program's main window: it runs modal to nothing, so that windows of their own (help)
     // stay usable beside it, and a dialog opened without an owner is owned by it.
     static void SetMainWindow(CDialog* pMainWindow);
+    static CDialog* MainWindow();
 
     // Builds the controls and runs OnInitDialog once; DoModal calls it, tests may call it first.
     void Create();
@@ -72,9 +73,25 @@ public:
     virtual void PressEnter();
     void PressEscape();
 
-    // The rectangle of a control in dialog units, converted to this dialog's pixels.
+    // The rectangle of a control in dialog units, converted to this dialog's pixels at its zoom.
     QRect DialogUnitsToPixels(const QRect& rcUnits) const;
-    static QRect DialogUnitsToPixels(const QRect& rcUnits, int nPointSize);
+    static QRect DialogUnitsToPixels(const QRect& rcUnits, int nPointSize, double dZoom = 1.0);
+    // The template's whole client area in pixels at zoom 1, unrounded.
+    QSizeF TemplateSize() const;
+
+    // The view zoom every dialog opens at; the game window sets it, 1 is the template's size.
+    static double ViewZoom();
+    static void SetViewZoom(double dZoom);
+    // This dialog's zoom: every rectangle and its font are the template's times it.
+    double Zoom() const { return m_dZoom; }
+    // The zoom of the dialog a widget lies in, 1 outside any.
+    static double ZoomOf(const QWidget* pWidget);
+    // Lays the controls out again at dZoom, the template's area starting at ptOrigin below the menu.
+    void ApplyZoom(double dZoom, QPoint ptOrigin = QPoint());
+    // The largest zoom at which the template fits the client area, letterboxed in its middle.
+    void FitToClientArea();
+    // The least width of a window whose title bar shows strCaption whole.
+    static int CaptionWidth(const QString& strCaption, const QFont& font);
     const DialogTemplate& Template() const { return m_template; }
     // Top-left corner of a control in screen pixels.
     QPoint DlgItemScreenPos(int nId) const;
@@ -88,6 +105,10 @@ protected:
     // Creates the widget for one control; dialogs override it to put their own classes in place.
     virtual QWidget* CreateControl(const ControlTemplate& ctl);
     virtual bool OnInitDialog() { return true; }
+    // After every layout: dialogs fix up what the template alone does not place.
+    virtual void OnLayout() {}
+    // Every change of a control's text through SetDlgItemText.
+    virtual void OnDlgItemTextChanged(int nId) { Q_UNUSED(nId); }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // The close box; by default the same as Escape.
@@ -95,6 +116,8 @@ protected:
     // The menu bar built from the template's menu, if any.
     QMenuBar* MenuBar() const { return m_pMenuBar; }
     int MenuHeight() const;
+    // The user may resize the window from `minimum` up; FitToClientArea lays it out.
+    void SetResizable(const QSize& minimum);
 
     void keyPressEvent(QKeyEvent* pEvent) override;
     void RunAsMainWindow();
@@ -107,9 +130,14 @@ private:
     void ConnectNotifications(int nId, QWidget* pWidget);
     void BuildMenu();
     int DefaultButtonId() const;
+    void ApplyZoomedFont();
+    void LayoutControls(QPoint ptOrigin);
+    void FitIntoScreen();
+    void DressAsGameDialog();
 
     DialogTemplate m_template;
     QHash<int, QWidget*> m_controls;
+    std::vector<QWidget*> m_widgets;  // in template order
     QButtonGroup* m_pRadioGroup = nullptr;
     QMenuBar* m_pMenuBar = nullptr;
     bool m_bCreated = false;
@@ -117,4 +145,6 @@ private:
     bool m_bInExec = false;
     QEventLoop* m_pMainLoop = nullptr;  // while the main window runs
     int m_nResult = IDCANCEL;
+    double m_dZoom = 1.0;
+    bool m_bResizable = false;
 };

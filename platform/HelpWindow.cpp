@@ -1,5 +1,9 @@
 #include "HelpWindow.h"
 
+#include "Dialog.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QUrl>
@@ -46,6 +50,7 @@ CHelpWindow* CHelpWindow::Open(QWidget* pOwner, int nContext)
         // Outside the owner's window family, so that a dialog modal to the game window does not
         // block it; but it closes with its owner.
         s_pWindow = new CHelpWindow(nullptr);
+        s_pWindow->FitOnScreen(pOwner ? pOwner->screen() : nullptr);
         if (pOwner)
             QObject::connect(pOwner->window(), &QObject::destroyed, s_pWindow.data(), [] { delete s_pWindow.data(); });
     }
@@ -64,6 +69,17 @@ CHelpWindow::CHelpWindow(QWidget* pParent)
     setWindowTitle(QStringLiteral("Zorbly Help"));
     setOpenExternalLinks(true);
     resize(640, 560);
+}
+
+// The window grows with the game's zoom but stays within the screen it opens on.
+void CHelpWindow::FitOnScreen(const QScreen* pScreen)
+{
+    if (!pScreen)
+        pScreen = QGuiApplication::primaryScreen();
+    QSize size = QSize(640, 560) * CDialog::ViewZoom();
+    if (pScreen)
+        size = size.boundedTo(pScreen->availableGeometry().size() * 9 / 10);
+    resize(size);
 }
 
 void CHelpWindow::ShowContext(int nContext)

@@ -12,6 +12,8 @@ public:
 
 // The help window in place of the original help file: our HTML help document in a text browser.
 // One window serves every request and is brought to the front each time.
+class QScreen;
+
 class CHelpWindow : public QTextBrowser {
 public:
     static constexpr int kContents = 0;           // the top of the document
@@ -31,6 +33,8 @@ public:
     static QString DocumentPath();
 
     void ShowContext(int nContext);
+    // Sized with the game's zoom, within the screen it opens on (the primary one for nullptr).
+    void FitOnScreen(const QScreen* pScreen);
 
 private:
     explicit CHelpWindow(QWidget* pParent);

@@ -2,6 +2,8 @@
 
 #include "Dialog.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace {
@@ -11,8 +13,35 @@ public:
     int Show(QWidget* pParent, const QString& strText, const QString& strCaption,
              PromptButtons buttons, PromptIcon icon) override
     {
-        QMessageBox box(ToQtIcon(icon), strCaption, strText, ToQtButtons(buttons), pParent);
+        QMessageBox box(ToQtIcon(icon), strCaption, strText, ToQtButtons(buttons), Owner(pParent));
+        DressAsGameDialog(box);
         return FromQtButton(box.exec());
+    }
+
+    // Without an owner the box is the game window's, so it has no taskbar entry of its own.
+    static QWidget* Owner(QWidget* pParent)
+    {
+        if (pParent)
+            return pParent;
+        if (QWidget* pModal = QApplication::activeModalWidget())
+            return pModal;
+        return CDialog::MainWindow();
+    }
+
+    // The game's icon, the view zoom, and room for the whole caption: a message box sizes itself
+    // to its text, not to its title.
+    static void DressAsGameDialog(QMessageBox& box)
+    {
+        if (const CDialog* pMain = CDialog::MainWindow())
+            box.setWindowIcon(pMain->windowIcon());
+        QFont font = box.font();
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * CDialog::ViewZoom());
+            box.setFont(font);
+        }
+        if (auto* pGrid = qobject_cast<QGridLayout*>(box.layout()))
+            pGrid->addItem(new QSpacerItem(CDialog::CaptionWidth(box.windowTitle(), font), 0, QSizePolicy::Minimum),
+                           pGrid->rowCount(), 0, 1, pGrid->columnCount());
     }
 
 private:

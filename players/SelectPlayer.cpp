@@ -41,8 +41,11 @@ QWidget* CSelectPlayer::CreateControl(const ControlTemplate& ctl)
 bool CSelectPlayer::OnInitDialog()
 {
     SetLimitText(kNameId, kMaxNameLength);
-    if (QWidget* pName = GetDlgItem(kNameId))
+    if (QWidget* pName = GetDlgItem(kNameId)) {
         pName->installEventFilter(this);
+        // A new player types a name at once.
+        pName->setFocus();
+    }
     StartRun();
     return true;
 }

@@ -8,6 +8,9 @@
 #include "Sound.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+
+#include <cmath>
 
 CBoardWnd::CBoardWnd(QWidget* pParent)
     : QWidget(pParent),
@@ -66,18 +69,19 @@ void CBoardWnd::DestroyPieces()
 void CBoardWnd::CreatePlace(int nPlace, const CBoardPiece& piece)
 {
     const int nID = kFirstPieceId + nPlace;
-    const QRect rcPlace(1 + kPieceWidth * (nPlace % kColumns), 1 + kPieceHeight * (nPlace / kColumns),
-                        kPieceWidth, kPieceHeight);
+    const QRect rcPlace = PlaceRect(nPlace);
 
     auto* pPiece = new CPieceButton(nID, piece.m_nNumber, piece.m_nSecond, &m_brEnabled,
                                     &m_brDisabled, this);
     pPiece->setText(QString::fromStdString(piece.m_strText));
+    pPiece->setAccessibleName(pPiece->text());
     pPiece->setGeometry(rcPlace);
     pPiece->SetFaceColor(ButtonFaceColor());
     pPiece->m_nCount = piece.m_nCount;
     pPiece->m_bTaken = piece.m_bTaken;
     pPiece->setObjectName(QString::number(nID));
     connect(pPiece, &QAbstractButton::clicked, this, [this, nID] { OnCmdMsg(nID); });
+    pPiece->installEventFilter(this);
     pPiece->show();
     m_pPiece[nPlace] = pPiece;
 
@@ -109,6 +113,7 @@ void CBoardWnd::SyncPiecesFromModel()
         }
     }
     m_bBoardEmpty = m_model.IsBoardEmpty();
+    DescribePieces();
 }
 
 void CBoardWnd::Arrange()
@@ -142,6 +147,7 @@ void CBoardWnd::ShowPieceAsTaken(int nPlace, int nCoverBitmap)
         pPiece->hide();
         pPiece->setEnabled(false);
     }
+    DescribePieces();
 }
 
 void CBoardWnd::TakePiece(int nPlace, int nTakenBy)
@@ -221,6 +227,7 @@ void CBoardWnd::ClearSelection()
     }
     m_marked.clear();
     m_markedBest.clear();
+    DescribePieces();
 }
 
 CPieceButton* CBoardWnd::SelectPiece(int nPlace, bool bFirstList)
@@ -231,6 +238,7 @@ CPieceButton* CBoardWnd::SelectPiece(int nPlace, bool bFirstList)
         return nullptr;
     (bFirstList ? m_marked : m_markedBest).append(pPiece);
     m_bAnyMarked = true;
+    DescribePieces();
     return pPiece;
 }
 
@@ -242,6 +250,7 @@ void CBoardWnd::HighlightValue(int nValue)
             m_marked.append(pPiece);
     }
     m_bAnyMarked = !m_marked.isEmpty();
+    DescribePieces();
 }
 
 bool CBoardWnd::FindBestPiece(int a, int b, int c, int& nListPos, int& nIndex)
@@ -289,4 +298,91 @@ void CBoardWnd::ShowCatalogueExpression(int k, bool bWhole)
 {
     if (auto* pGame = qobject_cast<CGameDlg*>(parentWidget()))
         pGame->ShowCatalogueExpression(k, bWhole);
+}
+
+int CBoardWnd::ScaledEdge(int nPixels) const
+{
+    return static_cast<int>(std::lround(nPixels * m_dScale));
+}
+
+QRect CBoardWnd::PlaceRect(int nPlace) const
+{
+    const int nLeft = 1 + kPieceWidth * (nPlace % kColumns);
+    const int nTop = 1 + kPieceHeight * (nPlace / kColumns);
+    // Each edge is rounded once, so neighbouring pieces meet without a gap at any scale.
+    return QRect(QPoint(ScaledEdge(nLeft), ScaledEdge(nTop)),
+                 QPoint(ScaledEdge(nLeft + kPieceWidth) - 1, ScaledEdge(nTop + kPieceHeight) - 1));
+}
+
+QSize CBoardWnd::ContentSize() const
+{
+    return {ScaledEdge(2 + kColumns * kPieceWidth), ScaledEdge(2 + kRows * kPieceHeight)};
+}
+
+void CBoardWnd::SetScale(double dScale)
+{
+    m_dScale = dScale;
+    for (int nPlace = 0; nPlace < kPlaces; ++nPlace) {
+        if (m_pPiece[nPlace])
+            m_pPiece[nPlace]->setGeometry(PlaceRect(nPlace));
+        if (m_pCover[nPlace])
+            m_pCover[nPlace]->setGeometry(PlaceRect(nPlace));
+    }
+}
+
+QList<QWidget*> CBoardWnd::PiecesInReadingOrder() const
+{
+    QList<QWidget*> pieces;
+    for (CPieceButton* pPiece : m_pPiece) {
+        if (pPiece)
+            pieces.append(pPiece);
+    }
+    return pieces;
+}
+
+bool CBoardWnd::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    auto* pPiece = qobject_cast<CPieceButton*>(pWatched);
+    if (!pPiece || pEvent->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(pWatched, pEvent);
+    const int nPlace = pPiece->m_nID - kFirstPieceId;
+    switch (static_cast<QKeyEvent*>(pEvent)->key()) {
+    case Qt::Key_Left: MoveFocus(nPlace, 0, -1); return true;
+    case Qt::Key_Right: MoveFocus(nPlace, 0, 1); return true;
+    case Qt::Key_Up: MoveFocus(nPlace, -1, 0); return true;
+    case Qt::Key_Down: MoveFocus(nPlace, 1, 0); return true;
+    default: return QWidget::eventFilter(pWatched, pEvent);
+    }
+}
+
+// The next piece in that direction that can take the focus; taken places are skipped, and the
+// focus stays where it is at the edge of the board.
+void CBoardWnd::MoveFocus(int nPlace, int nRowStep, int nColumnStep)
+{
+    int nRow = nPlace / kColumns, nColumn = nPlace % kColumns;
+    for (;;) {
+        nRow += nRowStep;
+        nColumn += nColumnStep;
+        if (nRow < 0 || nRow >= kRows || nColumn < 0 || nColumn >= kColumns)
+            return;
+        CPieceButton* pPiece = m_pPiece[nRow * kColumns + nColumn];
+        if (pPiece && pPiece->isEnabled() && !pPiece->isHidden()) {
+            pPiece->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void CBoardWnd::DescribePieces()
+{
+    for (CPieceButton* pPiece : m_pPiece) {
+        if (!pPiece)
+            continue;
+        if (pPiece->m_bTaken)
+            pPiece->setAccessibleDescription(QStringLiteral("taken"));
+        else if (m_marked.contains(pPiece) || m_markedBest.contains(pPiece))
+            pPiece->setAccessibleDescription(QStringLiteral("marked"));
+        else
+            pPiece->setAccessibleDescription(QStringLiteral("free"));
+    }
 }

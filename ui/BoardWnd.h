@@ -85,6 +85,15 @@ public:
     // 134 and, with bSound, the warble played to its end. Returns how many.
     int FlashTakenNeighbours(int nPlace, bool bSound);
 
+    // The zoom of the game window: every place is the 89 x 54 piece times it.
+    void SetScale(double dScale);
+    // The place's rectangle, one piece in from the board's edge times the scale.
+    QRect PlaceRect(int nPlace) const;
+    // Room for every piece with its margin at the current scale.
+    QSize ContentSize() const;
+    // The pieces in reading order, each after the one before in the focus chain.
+    QList<QWidget*> PiecesInReadingOrder() const;
+
     const CBoardModel& Model() const { return m_model; }
     bool IsBoardEmpty() const { return m_bBoardEmpty; }
 
@@ -123,7 +132,15 @@ signals:
     // A click on the piece at nPlace (control 3000 + nPlace).
     void PieceClicked(int nPlace);
 
+protected:
+    // Arrow keys move the focus between the pieces still on the board.
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
 private:
+    void MoveFocus(int nPlace, int nRowStep, int nColumnStep);
+    int ScaledEdge(int nPixels) const;
+    // Each piece's accessible description: free, marked or taken.
+    void DescribePieces();
     void DestroyPieces();
     void CreatePlace(int nPlace, const CBoardPiece& piece);
     void ShowPieceAsTaken(int nPlace, int nCoverBitmap);
@@ -132,6 +149,7 @@ private:
     void BlinkList(const QList<CPieceButton*>& list, const QColor& crLit);
 
     CBoardModel m_model;
+    double m_dScale = 1.0;
     std::array<CPieceButton*, kPlaces> m_pPiece{};
     std::array<CBoardWndCover*, kPlaces> m_pCover{};
 };

@@ -1,6 +1,8 @@
 #include "BoardWndCover.h"
 
+#include "Dialog.h"
 #include "Resources.h"
+#include "ScaledBitmap.h"
 
 #include <QPainter>
 
@@ -26,5 +28,6 @@ void CBoardWndCover::paintEvent(QPaintEvent*)
         return;
     }
     // The picture is drawn the same whether the cover is enabled or not.
-    dc.drawPixmap(0, 0, m_bitmap);
+    const double dZoom = CDialog::ZoomOf(this);
+    dc.drawPixmap(0, 0, ScaledBitmap(m_bitmap, QSizeF(m_bitmap.size()) * dZoom, dc));
 }

@@ -1,7 +1,9 @@
 #include "BracketWnd.h"
 
+#include "Dialog.h"
 #include "Palette.h"
 #include "Resources.h"
+#include "ScaledBitmap.h"
 
 #include <QPainter>
 
@@ -19,12 +21,15 @@ bool CBracketWnd::SetBitmap(int nId, const CPalette* pPalette)
     if (pPalette)
         m_brush = QBrush(pPalette->Entry(CPalette::kSeaGreen));
     m_bLoaded = !m_bitmap.isNull();
+    setAccessibleName(nId == 137 ? QStringLiteral("Closing bracket") : QStringLiteral("Opening bracket"));
+    setAccessibleDescription(QStringLiteral("hidden"));
     return m_bLoaded;
 }
 
 void CBracketWnd::ShowGlyph(bool bVisible)
 {
     m_bVisible = bVisible;
+    setAccessibleDescription(bVisible ? QStringLiteral("shown") : QStringLiteral("hidden"));
     update();
 }
 
@@ -39,6 +44,7 @@ void CBracketWnd::paintEvent(QPaintEvent*)
     if (m_bLoaded && m_bVisible) {
         // Black glyph pixels darken the background; white ones leave it as it is.
         dc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        dc.drawPixmap(0, 0, m_bitmap, 0, 0, 11, 75);
+        const double dZoom = CDialog::ZoomOf(this);
+        dc.drawPixmap(0, 0, ScaledBitmap(m_bitmap.copy(0, 0, 11, 75), QSizeF(11 * dZoom, 75 * dZoom), dc));
     }
 }

@@ -1,9 +1,12 @@
 #include "ColorButton.h"
 
+#include "Dialog.h"
 #include "Frames.h"
 #include "Palette.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -56,34 +59,67 @@ void CColorButton::EraseBackground(QPainter& dc)
     if (!m_pBrush)
         return;
     SelectApplicationPalette();
-    dc.fillRect(rect().adjusted(0, kCaptionBand, 0, 0), *m_pBrush);
+    dc.fillRect(rect().adjusted(0, static_cast<int>(std::lround(kCaptionBand * Zoom())), 0, 0), *m_pBrush);
+}
+
+double CColorButton::Zoom() const
+{
+    return CDialog::ZoomOf(this);
 }
 
 void CColorButton::DrawItem(QPainter& dc, const QRect& rcItem)
 {
-    int nLeft = rcItem.left() + 2, nTop = rcItem.top() + 2;
-    int nRight = rcItem.left() + rcItem.width() - 2, nBottom = rcItem.top() + rcItem.height() - 2;
+    DrawFace(dc, rcItem);
+    DrawText(dc);
+}
+
+void CColorButton::DrawFace(QPainter& dc, const QRect& rcItem)
+{
+    // Each pixel of the original drawing becomes nRing pixels, so frames never fall between
+    // pixels at any zoom.
+    const int nRing = std::max(1, static_cast<int>(std::lround(Zoom())));
+    int nLeft = rcItem.left() + 2 * nRing, nTop = rcItem.top() + 2 * nRing;
+    int nRight = rcItem.left() + rcItem.width() - 2 * nRing, nBottom = rcItem.top() + rcItem.height() - 2 * nRing;
     if (m_bRaised) {
         const QColor shadow = palette().color(QPalette::Dark);
         const QColor highlight = palette().color(QPalette::Light);
-        for (int nRing = 0; nRing < 2; ++nRing) {
+        for (int i = 0; i < 2 * nRing; ++i) {
             Draw3DFrame(dc, nLeft, nTop, nRight, nBottom, shadow, highlight);
             ++nLeft, ++nTop, --nRight, --nBottom;
         }
     }
     dc.fillRect(QRect(QPoint(nLeft, nTop), QPoint(nRight - 1, nBottom - 1)), m_crFace);
-    DrawFocusFrame(dc, rcItem.left(), rcItem.top(), rcItem.left() + rcItem.width(),
-                   rcItem.top() + rcItem.height(), hasFocus(), palette().color(QPalette::Button));
-    DrawText(dc);
+    if (nRing == 1)
+        DrawFocusFrame(dc, rcItem.left(), rcItem.top(), rcItem.left() + rcItem.width(),
+                       rcItem.top() + rcItem.height(), hasFocus(), palette().color(QPalette::Button));
+    else
+        DrawZoomedOutline(dc, rcItem, nRing);
+    if (hasFocus())
+        DrawFocusRing(dc, rcItem, FocusBand(Zoom()));
+}
+
+// The unfocused outline of the original, its pixels nRing wide: the button colour at the edge,
+// black inside it.
+void CColorButton::DrawZoomedOutline(QPainter& dc, const QRect& rcItem, int nRing)
+{
+    const QColor face = palette().color(QPalette::Button);
+    for (int i = 0; i < 2 * nRing; ++i) {
+        const QRect rc = rcItem.adjusted(i, i, -i, -i);
+        const QColor colour = i < nRing ? face : QColor(Qt::black);
+        dc.fillRect(QRect(rc.left(), rc.top(), rc.width(), 1), colour);
+        dc.fillRect(QRect(rc.left(), rc.bottom(), rc.width(), 1), colour);
+        dc.fillRect(QRect(rc.left(), rc.top(), 1, rc.height()), colour);
+        dc.fillRect(QRect(rc.right(), rc.top(), 1, rc.height()), colour);
+    }
 }
 
 void CColorButton::DrawText(QPainter& dc)
 {
-    const QFontMetrics metrics(font());
-    const int nWidth = metrics.horizontalAdvance(text());
-    const int nHeight = metrics.height();
+    const QFontMetricsF metrics(font());
+    const QSizeF size(metrics.horizontalAdvance(text()), metrics.height());
+    const QPointF ptCentre(kTextCentreX * Zoom(), kTextCentreY * Zoom());
     dc.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     dc.setFont(font());
-    dc.drawText(QRect(kTextCentreX - nWidth / 2, kTextCentreY - nHeight / 2, nWidth, nHeight),
+    dc.drawText(QRectF(ptCentre - QPointF(size.width() / 2, size.height() / 2), size),
                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text());
 }

@@ -27,9 +27,14 @@ protected:
     // The background behind the face; the panel's brush, or nothing.
     virtual void EraseBackground(QPainter& dc);
     virtual void DrawItem(QPainter& dc, const QRect& rcItem);
+    // The bevel, the face and the outline, thicker as the window zooms; the focus ring on top.
+    void DrawFace(QPainter& dc, const QRect& rcItem);
     void DrawText(QPainter& dc);
+    double Zoom() const;
 
 private:
+    void DrawZoomedOutline(QPainter& dc, const QRect& rcItem, int nRing);
+
     const QBrush* m_pBrush = nullptr;
     QColor m_crFace;
     bool m_bRaised = true;

@@ -1,9 +1,12 @@
 #include "DibStatic.h"
 
+#include "Dialog.h"
+
 #include "Prompts.h"
 
 #include <QFile>
 #include <QPainter>
+#include <cmath>
 #include <QTimer>
 #include <new>
 
@@ -56,7 +59,11 @@ bool CDibStatic::OnQueryNewPalette()
 bool CDibStatic::PaintPicture(QPainter& dc) const
 {
     const QRect rcPicture(0, 0, DibWidth(m_hDib), DibHeight(m_hDib));
-    return DrawDib(dc, rcPicture, m_hDib, rcPicture, m_pPalette.get());
+    // The picture grows with the dialog's zoom, as its place in the template does.
+    const double dZoom = CDialog::ZoomOf(this);
+    const QRect rcShown(0, 0, static_cast<int>(std::lround(rcPicture.width() * dZoom)),
+                        static_cast<int>(std::lround(rcPicture.height() * dZoom)));
+    return DrawDib(dc, rcShown, m_hDib, rcPicture, m_pPalette.get());
 }
 
 void CDibStatic::paintEvent(QPaintEvent*)

@@ -3,6 +3,7 @@
 #include <QColor>
 
 class QPainter;
+class QRect;
 
 // Bevel and focus outlines of the owner-drawn buttons. Coordinates follow the rectangle
 // convention of the original drawing code: right and bottom are one past the last pixel, and a
@@ -15,3 +16,9 @@ void Draw3DFrame(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, con
 // The focus outline: two pixels thick at the edge with the focus, one pixel one inside without.
 void DrawFocusFrame(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, bool bFocus,
                     const QColor& face);
+
+// The keyboard focus as a child sees it at once: two bands of nBand pixels inside rc, white
+// outside and black inside.
+void DrawFocusRing(QPainter& dc, const QRect& rc, int nBand);
+// The width of one band of the focus ring at a zoom.
+int FocusBand(double dZoom);

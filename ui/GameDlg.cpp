@@ -4,6 +4,7 @@
 #include "BracketWnd.h"
 #include "Clock.h"
 #include "ColorButton.h"
+#include "ElidedLabel.h"
 #include "GameApp.h"
 #include "OperatorButton.h"
 #include "Palette.h"
@@ -56,6 +57,11 @@ QWidget* CGameDlg::CreateControl(const ControlTemplate& ctl)
         return new COperatorButton;
     case 1014:
         return new CBoardWnd;
+    case 1031:
+        return new CElidedLabel(ctl.strText, QStringLiteral("'s turn"));
+    case 1032:
+    case 1033:
+        return new CElidedLabel(ctl.strText);
     default:
         return nullptr;
     }
@@ -63,6 +69,7 @@ QWidget* CGameDlg::CreateControl(const ControlTemplate& ctl)
 
 bool CGameDlg::OnInitDialog()
 {
+    SetUpZoom();
     CScaledDialog::OnInitDialog();
     setWindowIcon(m_hIcon);
     m_timer.start(kTimerMs);
@@ -73,9 +80,6 @@ bool CGameDlg::OnInitDialog()
         OperatorButton(nId)->ShowFirstOperator();
     }
     connect(Board(), &CBoardWnd::PieceClicked, this, &CGameDlg::OnPieceClick);
-    // Pieces lie one pixel in from the board's edge: the board holds that margin on every side.
-    Board()->resize(std::max(Board()->width(), 2 + CBoardWnd::kColumns * CBoardWnd::kPieceWidth),
-                    std::max(Board()->height(), 2 + CBoardWnd::kRows * CBoardWnd::kPieceHeight));
     for (int nId : {1011, 1010})
         Bracket(nId)->SetBitmap(130, &CPalette::Application());
     for (int nId : {1009, 1005})
@@ -85,6 +89,8 @@ bool CGameDlg::OnInitDialog()
     // The full board shows until the first game is set up; without its file the board stays empty.
     if (Board()->LoadBoard(QStringLiteral("ASMD.A")))
         Board()->Arrange();
+    SetTabOrder();
+    NameControlsForScreenReaders();
     // No button of the game window is a default button, so a focused one ignores Enter too.
     for (QPushButton* pButton : findChildren<QPushButton*>()) {
         pButton->setAutoDefault(false);

@@ -142,6 +142,18 @@ public:
     // The CPlayer of a human seat, nullptr for the computer or an empty seat.
     CPlayer* SeatPlayer(int nPlayer) const;
 
+    // The view zoom (GameDlgZoom.cpp): the window is resized to the template's size times the
+    // zoom, within 1 and what the screen holds; the zoom is kept in the user's configuration.
+    void ZoomTo(double dZoom);
+    void ZoomIn();
+    void ZoomOut();
+    static constexpr double kZoomStep = 0.25;
+    static constexpr double kMaxZoom = 4.0;
+    // The zoom of the first start: the window about two thirds of the screen's height.
+    double StartZoom() const;
+    // Tab runs through the row in reading order, then Hint, Pass and the board row by row.
+    void SetTabOrder();
+
     static constexpr int kRollTicks = 15;     // draws in one roll
     static constexpr int kCatchUpLead = 5;    // the computer's lead beyond which player one catches up
     static constexpr int kOptimalHintCost = 3;
@@ -156,6 +168,9 @@ protected:
     void OnClose() override;
 
     void paintEvent(QPaintEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+    void OnLayout() override;
+    void OnDlgItemTextChanged(int nId) override;
     void moveEvent(QMoveEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
@@ -163,6 +178,16 @@ protected:
 
 private:
     void OnPaint();
+    // Zoom and keyboard.
+    void SetUpZoom();
+    void AddViewMenu();
+    double MaxZoomOnScreen() const;
+    QSize WindowSizeAt(double dZoom);
+    void KeepOnScreen(QPoint ptCentre);
+    // Accessible names and descriptions (GameDlgAccess.cpp).
+    void NameControlsForScreenReaders();
+    void DescribeControl(int nId);
+    QString ScorePanelDescription() const;
     // The input guard of the row: a roll is running, or the computer is on turn (numbers answer
     // then while a catalogue form is shown).
     bool IsRowLocked(bool bNumberButton) const;

@@ -213,6 +213,7 @@ void CGameDlg::LoadGameBoard(const QString& strKey, int nPieces)
     pBoard->Arrange();
     m_nPieceCount = nPieces;
     pBoard->RemoveRandomPieces(CBoardWnd::kPlaces - nPieces);
+    SetTabOrder();
 }
 
 // A game set up in the middle of a turn starts with none of that turn's move left over.

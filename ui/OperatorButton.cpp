@@ -2,8 +2,10 @@
 
 #include "Frames.h"
 #include "Resources.h"
+#include "ScaledBitmap.h"
 
 #include <QPainter>
+#include <cmath>
 
 COperatorButton::COperatorButton(QWidget* pParent) : CColorButton(pParent)
 {
@@ -25,7 +27,7 @@ void COperatorButton::ShowFirstOperator()
     if (m_operators.isEmpty())
         return;
     m_posCurrent = 0;
-    setText(m_operators.first());
+    ShowOperator(m_operators.first());
 }
 
 void COperatorButton::ShowNextOperator()
@@ -34,7 +36,7 @@ void COperatorButton::ShowNextOperator()
         return;
     // Before any operator was shown the next one is the first.
     m_posCurrent = (m_posCurrent + 1) % OperatorCount();
-    setText(m_operators.at(m_posCurrent));
+    ShowOperator(m_operators.at(m_posCurrent));
 }
 
 char COperatorButton::GetOperator() const
@@ -45,8 +47,25 @@ char COperatorButton::GetOperator() const
 
 bool COperatorButton::SetOperator(char c)
 {
-    setText(QString(QChar::fromLatin1(c)));
+    ShowOperator(QString(QChar::fromLatin1(c)));
     return true;
+}
+
+void COperatorButton::ShowOperator(const QString& strOperator)
+{
+    setText(strOperator);
+    setAccessibleDescription(OperatorInWords(GetOperator()));
+}
+
+QString COperatorButton::OperatorInWords(char c)
+{
+    switch (c) {
+    case '+': return QStringLiteral("plus");
+    case '-': return QStringLiteral("minus");
+    case '*': return QStringLiteral("times");
+    case '/': return QStringLiteral("divided by");
+    default: return QStringLiteral("none");
+    }
 }
 
 int COperatorButton::GlyphBitmapId(char c)
@@ -67,28 +86,11 @@ void COperatorButton::DrawItem(QPainter& dc, const QRect& rcItem)
     const int nGlyph = GlyphBitmapId(GetOperator());
     if (!nGlyph)
         return;
-    m_bmpGlyph = LoadBitmap(nGlyph);
+    m_bmpGlyph = LoadBitmap(nGlyph).copy(0, 0, kGlyphSize, kGlyphSize);
+    const double dSize = kGlyphSize * Zoom();
+    const QPixmap glyph = ScaledBitmap(m_bmpGlyph, QSizeF(dSize, dSize), dc);
     // Black strokes darken the face; the white background leaves it as it is.
     dc.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    dc.drawPixmap(rcItem.width() / 2 - kGlyphSize / 2, rcItem.height() / 2 - kGlyphSize / 2,
-                  m_bmpGlyph, 0, 0, kGlyphSize, kGlyphSize);
+    dc.drawPixmap(QPointF(std::floor((rcItem.width() - dSize) / 2), std::floor((rcItem.height() - dSize) / 2)), glyph);
     dc.setCompositionMode(QPainter::CompositionMode_SourceOver);
-}
-
-// The face of every owner-drawn button, without its text: the operator is the glyph.
-void COperatorButton::DrawFace(QPainter& dc, const QRect& rcItem)
-{
-    int nLeft = rcItem.left() + 2, nTop = rcItem.top() + 2;
-    int nRight = rcItem.left() + rcItem.width() - 2, nBottom = rcItem.top() + rcItem.height() - 2;
-    if (IsRaised()) {
-        const QColor shadow = palette().color(QPalette::Dark);
-        const QColor highlight = palette().color(QPalette::Light);
-        for (int nRing = 0; nRing < 2; ++nRing) {
-            Draw3DFrame(dc, nLeft, nTop, nRight, nBottom, shadow, highlight);
-            ++nLeft, ++nTop, --nRight, --nBottom;
-        }
-    }
-    dc.fillRect(QRect(QPoint(nLeft, nTop), QPoint(nRight - 1, nBottom - 1)), FaceColor());
-    DrawFocusFrame(dc, rcItem.left(), rcItem.top(), rcItem.left() + rcItem.width(),
-                   rcItem.top() + rcItem.height(), hasFocus(), palette().color(QPalette::Button));
 }

@@ -30,6 +30,8 @@ public:
     int OperatorCount() const { return static_cast<int>(m_operators.size()); }
     // The glyph bitmap of an operator character, 0 for any other character.
     static int GlyphBitmapId(char c);
+    // The operation as a screen reader says it.
+    static QString OperatorInWords(char c);
 
     static constexpr int kGlyphSize = 14;
 
@@ -37,7 +39,7 @@ protected:
     void DrawItem(QPainter& dc, const QRect& rcItem) override;
 
 private:
-    void DrawFace(QPainter& dc, const QRect& rcItem);
+    void ShowOperator(const QString& strOperator);
 
     QStringList m_operators;
     int m_posCurrent = -1;  // operator last shown through the list; -1 before the first

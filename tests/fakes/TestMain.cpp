@@ -12,6 +12,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtimeDir;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    // Settings such as the zoom start empty and never reach the user's own configuration.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(runtimeDir.path()));
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,5 @@
 // Keys and guards of the game window: Enter does nothing on any control, the row's buttons do
-// nothing outside a game, the setup dialog opens over the game window, the board holds every piece.
+// nothing outside a game, the setup dialog opens over the game window.
 #include "GameFixture.h"
 
 #include <QCoreApplication>
@@ -92,16 +92,6 @@ TEST_F(KeysAndGuards, SetupOpensCentredOnTheGameWindow)
     });
     NewGameCommand(true, false);
     EXPECT_LE((centre - Dlg().frameGeometry().center()).manhattanLength(), 2);
-}
-
-// Catches pieces in the last column or row losing their outer pixel to the board's edge.
-TEST_F(KeysAndGuards, EveryPieceLiesWhollyInsideTheBoard)
-{
-    Dlg().Create();
-    for (int p = 0; p < CBoardWnd::kPlaces; ++p) {
-        ASSERT_TRUE(Board().Piece(p));
-        EXPECT_TRUE(Board().rect().contains(Board().Piece(p)->geometry())) << p;
-    }
 }
 
 }  // namespace

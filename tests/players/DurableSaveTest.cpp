@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <csignal>
 #include <functional>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <utime.h>
 
@@ -64,26 +63,6 @@ TEST_P(FailedWrite, ReportsFailureAndLeavesTheOldFileByteForByte)
 
 // 20 games fit Qt's buffer (the file is written only when it is closed); 200 do not.
 INSTANTIATE_TEST_SUITE_P(SmallAndLargeFiles, FailedWrite, ::testing::Values(20, 200));
-
-// The same on a real file system that is full, where one can be mounted (as root).
-TEST_F(DurableSave, FullDiskReportsFailureAndLeavesTheOldFile)
-{
-    QTemporaryDir mountPoint;
-    const QByteArray mountPath = QFile::encodeName(mountPoint.path());
-    if (::mount("tmpfs", mountPath.constData(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "cannot mount a small file system here (needs root)";
-    m_strFolder = mountPoint.path() + "/";
-    LoadAnnAndPlay(20);
-    QFile filler(Folder() + "filler");
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    while (filler.write(QByteArray(4096, 'x')) == 4096) {
-    }
-    ASSERT_TRUE(filler.resize(filler.size() - 4096));  // room for the lock file only
-    filler.close();  // an open file keeps the file system from being unmounted
-    EXPECT_FALSE(m_ann.Save(Folder()));
-    EXPECT_EQ(ReadRaw("Ann0.ply"), m_before);
-    ::umount(mountPath.constData());
-}
 
 // Catches temporary files of killed saves piling up, and the clean-up touching anything else:
 // files of other names, files without the file they stood for, and a save still under way.

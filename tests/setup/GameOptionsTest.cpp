@@ -82,13 +82,3 @@ INSTANTIATE_TEST_SUITE_P(
                       HintCase{"Escape", [](CDialog& d) { d.PressEscape(); }, IDCANCEL},
                       HintCase{"EnterPressesCancel", [](CDialog& d) { d.PressEnter(); }, IDCANCEL}),
     [](const auto& tpi) { return std::string(tpi.param.szName); });
-
-// The box opens over the game.
-TEST(HintDialog, IsCentredOnItsOwner)
-{
-    QWidget owner;
-    owner.setGeometry(100, 80, 700, 500);
-    CHintDlg dlg(&owner);
-    dlg.Create();
-    EXPECT_LE((dlg.geometry().center() - owner.frameGeometry().center()).manhattanLength(), 2);
-}

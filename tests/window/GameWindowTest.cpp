@@ -6,7 +6,6 @@
 #include "Resources.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 
 namespace {
 
@@ -23,12 +22,6 @@ struct QuitCase {
 class Quit : public AppFixture, public ::testing::WithParamInterface<QuitCase> {};
 
 }  // namespace
-
-// Without a font every text silently draws as boxes.
-TEST(Fonts, AtLeastOneFontIsInstalled)
-{
-    EXPECT_FALSE(QFontDatabase::families().isEmpty());
-}
 
 // Every control at its template place below the menu, the board big enough for 7 x 5 pieces,
 // the brackets hidden with their pictures, the timer running.

@@ -240,6 +240,7 @@ private:
 
     // Ways: the turn that ends is kept for the Ways window, and forgotten with its game.
     void KeepEndedTurn();
+    void ZoomWaysWindow();
     void ForgetEndedTurn();
     std::string RowText() const;
     std::unique_ptr<CTurnWays> m_pEndedTurn;

@@ -12,8 +12,17 @@ void CGameDlg::OnWays()
 {
     if (!m_pWaysWnd)
         m_pWaysWnd = std::make_unique<CWaysWnd>();
+    m_pWaysWnd->FollowZoom(Zoom());
     m_pWaysWnd->ShowTurn(m_pEndedTurn.get());
     m_pWaysWnd->Open();
+}
+
+void CGameDlg::ZoomWaysWindow()
+{
+    if (!m_pWaysWnd)
+        return;
+    m_pWaysWnd->FollowZoom(Zoom());
+    m_pWaysWnd->ShowTurn(m_pEndedTurn.get());  // its bold lines take the new size too
 }
 
 void CGameDlg::KeepEndedTurn()

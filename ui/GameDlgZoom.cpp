@@ -135,6 +135,7 @@ void CGameDlg::OnLayout()
     pBoard->SetScale(Zoom());
     pBoard->resize(pBoard->size().expandedTo(pBoard->ContentSize()));
     UpdateAnchor();
+    ZoomWaysWindow();
 }
 
 void CGameDlg::SetTabOrder()

@@ -5,10 +5,12 @@
 #include "TurnWays.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -72,7 +74,6 @@ CWaysWnd::CWaysWnd(QWidget* pParent) : QWidget(pParent, Qt::Window)
     pLayout->addWidget(m_pSummary);
     pLayout->addWidget(m_pList, 1);
     pLayout->addLayout(pButtons);
-    resize(560, 520);
 }
 
 QColor CWaysWnd::PlayedColor()
@@ -91,6 +92,20 @@ void CWaysWnd::Open()
     raise();
     activateWindow();
     m_pList->setFocus();
+}
+
+void CWaysWnd::FollowZoom(double dZoom)
+{
+    QFont font = QApplication::font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * dZoom);
+    setFont(font);
+    if (isVisible())
+        return;
+    QSize size = QSize(560, 520) * dZoom;
+    if (const QScreen* pScreen = screen())
+        size = size.boundedTo(pScreen->availableGeometry().size() * 9 / 10);
+    resize(size);
 }
 
 void CWaysWnd::ShowTurn(const CTurnWays* pTurn)
@@ -192,7 +207,7 @@ void CWaysWnd::Highlight(QTreeWidgetItem* pItem, const QColor& color)
 
 void CWaysWnd::Embolden(QTreeWidgetItem* pItem)
 {
-    QFont font = pItem->font(kWayColumn);
+    QFont font = pItem->treeWidget() ? pItem->treeWidget()->font() : pItem->font(kWayColumn);
     font.setBold(true);
     for (int nColumn = 0; nColumn < kColumns; ++nColumn)
         pItem->setFont(nColumn, font);

@@ -25,6 +25,8 @@ public:
     void Open();
     // Shows an ended turn; nullptr empties the list and says why.
     void ShowTurn(const CTurnWays* pTurn);
+    // Text at the game's zoom; before the window first opens, its size too.
+    void FollowZoom(double dZoom);
 
     QLabel* Summary() const { return m_pSummary; }
     QTreeWidget* List() const { return m_pList; }

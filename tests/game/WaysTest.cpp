@@ -40,6 +40,11 @@ TEST_F(Ways, ShowsTheEndedTurnWithThePlayedAndTheBestMove)
     StartRolledGame({.nSize = 3});  // most pieces still on the board, around the one taken too
     m_app.OnCommand(CGameApp::kWaysCommand);
     ASSERT_TRUE(Dlg().WaysWindow()->isVisible());
+    const qreal dTextSize = Dlg().WaysWindow()->font().pointSizeF();
+    Dlg().ZoomIn();  // the window's text follows the game's zoom
+    ASSERT_GT(Dlg().Zoom(), 1.0);
+    EXPECT_NEAR(Dlg().WaysWindow()->font().pointSizeF(), dTextSize * Dlg().Zoom(), 0.01);
+    Dlg().ZoomTo(1.0);  // the next window opens at the usual size
     EXPECT_EQ(List().topLevelItemCount(), 0);
     EXPECT_TRUE(Summary().startsWith("No turn of this game has ended yet."));
 

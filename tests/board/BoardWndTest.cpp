@@ -62,6 +62,7 @@ TEST_F(BoardWnd, ArrangeShowsCountsMostSurroundedFirstAndRemovalShowsCovers)
     for (int p : {26, 27, 33})
         m_board.TakePiece(p, 1);
     EXPECT_EQ(m_board.CountTakenNeighbours(0, 0, false, false), 1);
+    EXPECT_EQ(m_board.FlashTakenNeighbours(0, false), 1);  // the corner place too
     m_board.Arrange();
     EXPECT_EQ(m_board.ArrangedPiece(0), m_board.Piece(34));
     EXPECT_EQ(m_board.ArrangedPiece(1), m_board.Piece(0));

@@ -11,6 +11,8 @@
 #include "Resources.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -244,6 +246,7 @@ TEST(AboutDlgTest, ShippedBoxShowsItsPictureAndTextAndPlaysItsWaveAsItOpens)
     EXPECT_EQ(RunBox(dlg), (QStringList{"Linux (Qt 6)", "2026", "1.0"}));
     EXPECT_TRUE(prompts.Texts().isEmpty());
     EXPECT_TRUE(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_LE((dlg.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center()).manhattanLength(), 2);
 
     QWidget* pControl = dlg.GetDlgItem(1036);
     ASSERT_EQ(pControl, &dlg.Picture());

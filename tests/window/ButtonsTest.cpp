@@ -5,6 +5,8 @@
 #include "Frames.h"
 #include "GameSound.h"
 #include "Palette.h"
+#include "Resources.h"
+#include "ScaledBitmap.h"
 
 #include <QFile>
 #include <QPainter>
@@ -83,6 +85,21 @@ TEST(FocusFrame, OutlineFollowsTheFocus)
                   DrawFocusFrame(dc, 0, 0, 20, 10, false, Qt::gray);
               }),
               unfocused);
+    // Drawn further right, the same frame moved.
+    EXPECT_EQ(Framed([](QPainter& dc) { DrawFocusFrame(dc, 3, 0, 17, 10, false, Qt::gray); }),
+              Framed([](QPainter& dc) { dc.translate(3, 0); DrawFocusFrame(dc, 0, 0, 14, 10, false, Qt::gray); }));
+}
+
+// Catches a picture handed on at its source size (the painter would stretch it, blurred) or
+// smoothed at a whole multiple, where every source pixel must stay a sharp block.
+TEST(ScaledBitmap, ComesAtTheDeviceSizeSharpAtWholeMultiples)
+{
+    const QPixmap glyph = LoadBitmap(141);
+    QImage canvas(1, 1, QImage::Format_RGB32);
+    QPainter dc(&canvas);
+    EXPECT_EQ(ScaledBitmap(glyph, QSizeF(28, 28), dc).toImage().convertToFormat(QImage::Format_RGB32),
+              glyph.toImage().scaled(28, 28).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(ScaledBitmap(glyph, QSizeF(21, 21), dc).size(), QSize(21, 21));
 }
 
 TEST(Draw3DFrame, LeavesOutTheEndPoints)

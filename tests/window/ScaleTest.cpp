@@ -83,6 +83,9 @@ TEST_F(Scale, EveryControlFollowsTheWindowSize)
         ExpectLaidOutAt(dlg, dlg.Zoom());
         EXPECT_NEAR(dlg.GetDlgItem(1044)->x(), (size.width() - 630 * dlg.Zoom()) / 2, 1);
         EXPECT_EQ(dlg.Board()->Piece(0)->font().pixelSize(), qRound(15 * dlg.Zoom()));
+        const QImage panel = dlg.GetDlgItem(1044)->grab().toImage();  // under a caption band that grows too
+        const int nBand = qRound(11 * dlg.Zoom()) * panel.devicePixelRatio();
+        EXPECT_TRUE(panel.pixelColor(2, nBand + 1) == QColor(0, 153, 51) && panel.pixelColor(2, nBand - 2) != QColor(0, 153, 51));
     }
 }
 

@@ -51,6 +51,7 @@ TEST_F(SelectPlayerTest, TypingSelectsTheFirstNameBeginningWithItAndLeavingTheBo
     m_modals.Then([&](CDialog& dlg) {
         EXPECT_EQ(Listed(dlg), QStringList({"Ann", "Annabel", "Bob", "Bob", "Émile", "eve", "Oliver", "O'Neil", "Zoe"}));
         EXPECT_EQ(Listed(dlg, true)[3], "Bob1.ply");
+        EXPECT_EQ(List(dlg).verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);  // as the template's list box
         List(dlg).setCurrentRow(3);
         EXPECT_EQ(List(dlg).SelectedIndex(), 2);
         EXPECT_EQ(dlg.GetDlgItemText(CSelectPlayer::kNameId), "Bob");

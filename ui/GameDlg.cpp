@@ -160,8 +160,7 @@ void CGameDlg::ApplyControlColors()
         case ColorKind::Default:
             continue;
         }
-        // Transparent: the panel underneath shows through around the text.
-        pItem->setAutoFillBackground(false);
+        // Labels do not fill their background: the panel underneath shows through around the text.
         pItem->setPalette(pal);
     }
 }

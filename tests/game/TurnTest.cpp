@@ -213,7 +213,7 @@ TEST_F(GameTest, PassCountsOnlyWhenConfirmedOnAHumansTurn)
     EXPECT_EQ(Dlg().CurrentPlayer(), 1);
 }
 
-// However the last turn left the caret, the next one starts with it hidden.
+// However the last turn left the row, the next one starts with the caret hidden and no value.
 TEST_F(GameTest, EveryTurnStartsWithTheCaretHidden)
 {
     StartRolledGame();
@@ -223,7 +223,7 @@ TEST_F(GameTest, EveryTurnStartsWithTheCaretHidden)
     Board().Piece(Dlg().m_nBestPlace)->click();  // the computer's move
     FinishRoll();
     Dlg().OnTimer();
-    EXPECT_EQ(Dlg().GetDlgItemText(2001) + Shown(), QStringLiteral("5:9 player 0 phase 0"));
+    EXPECT_EQ(Dlg().GetDlgItemText(2001) + Dlg().GetDlgItemText(1013) + Shown(), QStringLiteral("?5:9 player 0 phase 0"));
 }
 
 struct GameOverCase {

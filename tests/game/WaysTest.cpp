@@ -23,6 +23,8 @@ protected:
             if (pItem->text(0).section(' ', 0, 0) != QString::number(nValue))
                 continue;
             const QColor color = pItem->background(0).color();
+            const int nWays = pItem->childCount();
+            EXPECT_TRUE(pItem->text(0).endsWith(nWays == 1 ? "(1 way)" : QStringLiteral("(%1 ways)").arg(nWays)));
             return pItem->text(1) + "|" + pItem->text(2) + (color == CWaysWnd::PlayedColor() ? "|played" : "")
                  + (color == CWaysWnd::BestColor() ? "|best" : "");
         }

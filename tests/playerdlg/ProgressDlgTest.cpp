@@ -8,6 +8,8 @@
 #include "StatsDlg.h"
 
 #include <QBarCategoryAxis>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QImage>
@@ -61,6 +63,11 @@ TEST_F(PlayerDlgTest, TheProgressChartShowsEachGameAsItsRecordSaysAndSavesAsAPic
         EXPECT_EQ(Values(chart, "finished"), QStringList({"1:7"}));
         EXPECT_EQ(Values(chart, "notFinished"), QStringList({"2:3"}));
         EXPECT_EQ(Values(chart, "counts"), QStringList({"hints: 1 5 0 1", "passes: 0 1 2 0", "missedMoves: 2 3 0 1"}));
+        QStringList legend;
+        for (QLegendMarker* pMarker : chart.legend()->markers())
+            legend << pMarker->label();
+        EXPECT_EQ(legend, QStringList({"Hints taken", "Passes", "Missed best moves", "Score", "Won", "Finished, not won",
+                                       "Not finished"}));
         auto* pAxis = qobject_cast<QBarCategoryAxis*>(chart.axes(Qt::Horizontal).value(0));
         EXPECT_EQ(pAxis->categories(), QStringList({"1<br>1/2", "2<br>1/3", "3<br>1/4", "4<br>1/5"}));
         chartSize = pView->size();

@@ -3,6 +3,8 @@
 #include "HelpWindow.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -35,6 +37,9 @@ TEST(HelpWindowTest, OpensAtQuickInstructionsOrContentsAndGoesWithItsOwner)
     ASSERT_TRUE(pShipped && pShipped->isVisible());
     EXPECT_GT(pShipped->verticalScrollBar()->value(), 0);
     EXPECT_EQ(pShipped->documentTitle(), QStringLiteral("Zorbly Help"));
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();  // fits, and is no scrap
+    EXPECT_TRUE(pShipped->size().boundedTo(screen * 9 / 10) == pShipped->size()
+                && pShipped->size().expandedTo(QSize(640, 560).boundedTo(screen * 8 / 10)) == pShipped->size());
     CHelpWindow::Show(nullptr, CHelpWindow::kContents);
     EXPECT_EQ(CHelpWindow::Existing(), pShipped.get());
     EXPECT_EQ(pShipped->verticalScrollBar()->value(), 0);

@@ -47,6 +47,7 @@ TEST_P(SetUp, AppliesTheChosenOptions)
 
     EXPECT_EQ(PiecesLeft(Board()), c.nPieces);
     EXPECT_EQ(Board().Piece(0)->m_nNumber + Board().Piece(34)->m_nNumber, 142);  // from the key's file
+    EXPECT_EQ(Board().m_bPositiveOnly, QByteArray(c.szKey).endsWith(".P"));  // the search's sign rule
     EXPECT_EQ((QStringList{Dlg().GetDlgItemText(1032), Dlg().GetDlgItemText(1033), Dlg().GetDlgItemText(1031)}),
               (QStringList{c.szNames[0], c.szNames[1], QString(c.szNames[0]) + "'s turn"}));
     EXPECT_EQ(Record().m_strTitle, c.szTitle);

@@ -68,6 +68,9 @@ TEST_F(PlayerDlgTest, TheProgressChartShowsEachGameAsItsRecordSaysAndSavesAsAPic
             legend << pMarker->label();
         EXPECT_EQ(legend, QStringList({"Hints taken", "Passes", "Missed best moves", "Score", "Won", "Finished, not won",
                                        "Not finished"}));
+        for (QAbstractAxis* pVertical : chart.axes(Qt::Vertical))  // the score on the left, the counts on the right
+            legend << pVertical->titleText() + (pVertical->alignment() == Qt::AlignRight ? " right" : " left");
+        EXPECT_EQ(legend.mid(7), QStringList({"Score left", "Number of times right"}));
         auto* pAxis = qobject_cast<QBarCategoryAxis*>(chart.axes(Qt::Horizontal).value(0));
         EXPECT_EQ(pAxis->categories(), QStringList({"1<br>1/2", "2<br>1/3", "3<br>1/4", "4<br>1/5"}));
         chartSize = pView->size();

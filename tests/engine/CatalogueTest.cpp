@@ -106,11 +106,11 @@ TEST(TargetIndex, KeepsTheLowestRankOfEachNumberAndRefusesBeyondItsCapacity)
     EXPECT_TRUE(targets.IsEmpty());
     EXPECT_EQ(targets.RankOf(0), -1);
     int nAdded = 0;
-    for (int i = 0; i < 100; ++i)
-        nAdded += targets.Add(i * 7 - 300, i) ? 1 : 0;
+    for (int i = 0; i < 100; ++i)  // numbers near zero, and far ones whose slots collide
+        nAdded += targets.Add(i % 2 ? i * 4099 + 2000 : i * 7 - 300, i) ? 1 : 0;
     EXPECT_EQ(nAdded, CTargetIndex::nCapacity - 1);
-    EXPECT_EQ(targets.RankOf(-300), 0);
-    EXPECT_EQ(targets.RankOf(99 * 7 - 300), -1);
+    EXPECT_EQ(targets.RankOf(-300) + targets.RankOf(4099 + 2000), 1);
+    EXPECT_EQ(targets.RankOf(99 * 4099 + 2000), -1);
 }
 
 } // namespace

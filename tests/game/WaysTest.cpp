@@ -95,4 +95,7 @@ TEST_F(Ways, ShowsTheEndedTurnWithThePlayedAndTheBestMove)
     QueueSetup({});
     NewGameCommand(false);
     EXPECT_EQ(List().topLevelItemCount(), 0);
+    Dlg().WaysWindow()->close();  // opened again, it still shows no turn of the old game
+    m_app.OnCommand(CGameApp::kWaysCommand);
+    EXPECT_EQ(List().topLevelItemCount(), 0);
 }

@@ -133,6 +133,7 @@ TEST_F(Scale, FocusedControlsWearTheRing)
         const int nRatio = qRound(image.devicePixelRatio());
         EXPECT_EQ(image.pixelColor(image.width() / 2, nRatio), QColor(Qt::white));
         EXPECT_EQ(image.pixelColor(image.width() / 2, (FocusBand(1.0) + 1) * nRatio), QColor(Qt::black));
+        EXPECT_EQ(image.pixelColor((FocusBand(1.0) - 1) * nRatio, image.height() / 2), QColor(Qt::white));  // as wide at the side
     }
 }
 
@@ -144,8 +145,8 @@ TEST_F(Scale, ControlsHaveNamesAndStatesForScreenReaders)
     dlg.SetDlgItemText(1035, "7");
     dlg.SetDlgItemText(2002, "12");
     dlg.OperatorButton(1007)->ShowNextOperator();
-    dlg.Board()->HighlightValue(dlg.Board()->Piece(4)->m_nNumber);
     dlg.Board()->TakePiece(5, 1);
+    dlg.Board()->HighlightValue(dlg.Board()->Piece(4)->m_nNumber);
     const struct {
         QWidget* pWidget;
         QString strName, strDescription;

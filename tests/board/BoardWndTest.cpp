@@ -81,6 +81,8 @@ TEST_F(BoardWnd, ArrangeShowsCountsMostSurroundedFirstAndRemovalShowsCovers)
     EXPECT_EQ(Places(), QStringLiteral("ooooo3ooooooooooo3") + QString(17, QLatin1Char('o')));
     EXPECT_EQ(m_board.Piece(4)->m_nCount, 2);
     EXPECT_EQ(m_board.ArrangedPiece(0), m_board.Piece(11));  // beside places 3, 5 and 17
+    m_board.Piece(0)->m_bTaken = 2;  // the first place's flag counts too
+    EXPECT_EQ(m_board.CountTakenNeighbours(1, 0, false, false), 1);
     EXPECT_EQ(m_board.ArrangedPiece(33), nullptr);
 }
 

@@ -2,6 +2,7 @@
 // names for screen readers and names too long for their place.
 #include "AppFixture.h"
 #include "BoardWnd.h"
+#include "BracketWnd.h"
 #include "ElidedLabel.h"
 #include "FocusRingStyle.h"
 #include "Frames.h"
@@ -157,6 +158,7 @@ TEST_F(Scale, ControlsHaveNamesAndStatesForScreenReaders)
         {dlg.Board()->Piece(4), dlg.Board()->Piece(4)->text(), "marked"},
         {dlg.Board()->Piece(5), dlg.Board()->Piece(5)->text(), "taken"},
         {dlg.Board()->Piece(6), dlg.Board()->Piece(6)->text(), "free"},
+        {dlg.Bracket(1011), "Opening bracket", "hidden"}, {dlg.Bracket(1005), "Closing bracket", "hidden"},
     };
     for (const auto& e : expected) {
         QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(e.pWidget);

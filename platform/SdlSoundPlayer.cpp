@@ -53,15 +53,15 @@ int WaveLengthMs(const QString& strPath)
 // The wave file's samples in the device's format; nullopt for a missing, bad or empty file.
 std::optional<QByteArray> LoadClip(const CSdlLibrary& sdl, const QString& strPath)
 {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec waveFormat{};
     Uint8* pWave = nullptr;
     Uint32 nWaveBytes = 0;
     SDL_RWops* pFile = sdl.RWFromFile(QFile::encodeName(strPath).constData(), "rb");
-    if (!pFile || !sdl.LoadWAV_RW(pFile, 1, &spec, &pWave, &nWaveBytes))
+    if (!pFile || !sdl.LoadWAV_RW(pFile, 1, &waveFormat, &pWave, &nWaveBytes))
         return std::nullopt;
     std::optional<QByteArray> pcm;
     SDL_AudioCVT cvt{};
-    const int nBuilt = sdl.BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+    const int nBuilt = sdl.BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels, waveFormat.freq, AUDIO_S16SYS,
                                          CAudioDevice::kChannels, CAudioDevice::kSampleRate);
     if (nBuilt >= 0 && nWaveBytes > 0) {
         QByteArray bytes(qsizetype(nWaveBytes) * std::max(1, cvt.len_mult), Qt::Uninitialized);

@@ -13,7 +13,7 @@ using BoardWnd = BoardWindow;
 const QString kFull(35, QLatin1Char('o'));
 
 // Pieces 3000 + p placed 89 x 54 from (1, 1) in rows of 7 over covers of picture 133, on black;
-// both timers running; the piece colours of enabled and disabled pieces.
+// both timers running, the brackets hidden; the piece colours of enabled and disabled pieces.
 TEST_F(BoardWnd, OpeningShowsTheFullBoardInPlaceOfControl1014)
 {
     EXPECT_EQ(m_board.geometry(), m_dlg.GetDlgItem(1014)->geometry());
@@ -30,6 +30,9 @@ TEST_F(BoardWnd, OpeningShowsTheFullBoardInPlaceOfControl1014)
     EXPECT_EQ(m_board.m_brDisabled.color(), QColor(255, 0, 0));
     EXPECT_TRUE(m_board.m_timer.isActive() && m_dlg.m_timer.isActive());
     EXPECT_EQ(m_board.m_timer.interval(), 500);
+    EXPECT_EQ(m_dlg.m_timer.interval(), 300);
+    for (int nId : {1011, 1010, 1009, 1005})  // the brackets, hidden
+        EXPECT_TRUE(!m_dlg.Bracket(nId)->IsGlyphVisible() && m_dlg.Bracket(nId)->BitmapId() == (nId > 1009 ? 130 : 137));
     const QImage image = m_board.grab().toImage();
     EXPECT_TRUE(image.pixelColor(0, 100) == Qt::black && image.pixelColor(300, 0) == Qt::black);
 }

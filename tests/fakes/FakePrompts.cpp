@@ -12,10 +12,10 @@ CFakePrompts::~CFakePrompts()
     CPrompts::SetInstance(nullptr);
 }
 
-int CFakePrompts::Show(QWidget* pParent, const QString& strText, const QString& strCaption,
+int CFakePrompts::Show(QWidget*, const QString& strText, const QString& strCaption,
                        PromptButtons buttons, PromptIcon icon)
 {
-    m_prompts.push_back(Prompt{pParent, strText, strCaption, buttons, icon});
+    m_prompts.push_back(Prompt{strText, strCaption, buttons, icon});
     if (m_onShow)
         m_onShow(m_prompts.back());
     if (!m_answers.empty()) {

@@ -13,7 +13,6 @@
 class CFakePrompts : public IPrompts {
 public:
     struct Prompt {
-        QWidget* m_pParent = nullptr;
         QString m_strText;
         QString m_strCaption;
         PromptButtons m_buttons = PromptButtons::Ok;
@@ -40,7 +39,6 @@ public:
     int Count() const { return static_cast<int>(m_prompts.size()); }
     const Prompt& Last() const { return m_prompts.back(); }
     QStringList Texts() const;
-    int UnusedAnswers() const { return static_cast<int>(m_answers.size()); }
     void ClearRecord() { m_prompts.clear(); }
 
 private:

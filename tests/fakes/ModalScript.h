@@ -22,7 +22,6 @@ public:
     void ThenEnd(int nResult);
 
     const std::vector<int>& TemplatesRun() const { return m_templates; }
-    int UnusedActions() const { return static_cast<int>(m_actions.size()); }
 
 private:
     void Run(CDialog& dlg);

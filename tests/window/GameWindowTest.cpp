@@ -1,9 +1,7 @@
-// The game window: its layout and colours, the anchor of its message boxes, and quitting.
+// The game window: its colours, the anchor of its message boxes, and quitting.
 #include "AppFixture.h"
-#include "BracketWnd.h"
 #include "MessageDlg.h"
 #include "Player.h"
-#include "Resources.h"
 
 #include <QApplication>
 
@@ -22,29 +20,6 @@ struct QuitCase {
 class Quit : public AppFixture, public ::testing::WithParamInterface<QuitCase> {};
 
 }  // namespace
-
-// Every control at its template place below the menu, the board big enough for 7 x 5 pieces,
-// the brackets hidden with their pictures, the timer running.
-TEST_F(GameWindow, OpensWithEveryControlInPlace)
-{
-    CGameDlg& dlg = Window();
-    const int nMenuHeight = dlg.GetDlgItem(1014)->y();
-    for (const ControlTemplate& ctl : GetDialogTemplate(102).controls) {
-        QWidget* pItem = dlg.GetDlgItem(ctl.nId);
-        ASSERT_NE(pItem, nullptr) << ctl.nId;
-        QRect rcExpected = dlg.DialogUnitsToPixels(QRect(ctl.x, ctl.y, ctl.cx, ctl.cy)).translated(0, nMenuHeight);
-        if (ctl.nId == 1014)  // grown to hold the pieces with their one-pixel margin
-            rcExpected.setSize(rcExpected.size().expandedTo(QSize(2 + 7 * 89, 2 + 5 * 54)));
-        EXPECT_EQ(pItem->geometry(), rcExpected) << ctl.nId;
-        EXPECT_EQ(dlg.IsDlgItemVisible(ctl.nId), !(ctl.nStyle & kHidden)) << ctl.nId;
-    }
-    for (int nId : {1011, 1010, 1009, 1005}) {
-        EXPECT_FALSE(dlg.Bracket(nId)->IsGlyphVisible());
-        EXPECT_EQ(dlg.Bracket(nId)->BitmapId(), nId == 1011 || nId == 1010 ? 130 : 137);
-    }
-    EXPECT_EQ(dlg.m_timer.interval(), 300);
-    EXPECT_TRUE(dlg.m_timer.isActive());
-}
 
 // The panels fill below their caption band; the texts on them are white on green and black on
 // sea green.

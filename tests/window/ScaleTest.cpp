@@ -35,6 +35,8 @@ void ExpectLaidOutAt(CGameDlg& dlg, double dZoom)
         EXPECT_NEAR(rc.top(), (ctl.y - 106) * 2.5 * dZoom, 1) << ctl.nId;
         // The board grows to hold the pieces.
         EXPECT_NEAR(rc.width(), ctl.nId == 1014 ? rc.width() : ctl.cx * 2.25 * dZoom, 1) << ctl.nId;
+        EXPECT_NEAR(rc.height(), ctl.nId == 1014 ? rc.height() : ctl.cy * 2.5 * dZoom, 1) << ctl.nId;
+        EXPECT_EQ(dlg.IsDlgItemVisible(ctl.nId), !(ctl.nStyle & kHidden)) << ctl.nId;
     }
     const CBoardWnd& board = *dlg.Board();
     EXPECT_TRUE(dlg.rect().contains(board.geometry()));

@@ -1,5 +1,7 @@
 #include "ModalScript.h"
 
+#include "MessageDlg.h"
+
 CModalScript::CModalScript(int nDefaultResult) : m_nDefaultResult(nDefaultResult)
 {
     CDialog::SetModalHook([this](CDialog& dlg) { Run(dlg); });
@@ -17,12 +19,19 @@ void CModalScript::ThenEnd(int nResult)
 
 void CModalScript::Run(CDialog& dlg)
 {
-    m_templates.push_back(dlg.Template().nId);
-    if (m_actions.empty()) {
-        dlg.EndDialog(m_nDefaultResult);
-        return;
+    const int nTemplate = dlg.Template().nId;
+    m_templates.push_back(nTemplate);
+    auto* pMessage = qobject_cast<CMessageDlg*>(&dlg);
+    if (pMessage)
+        m_messages << pMessage->m_strText;
+    m_log << (pMessage ? "message " + pMessage->m_strText : QStringLiteral("dialog %1").arg(nTemplate));
+    std::deque<Action>& actions = m_queued[nTemplate].empty() ? m_actions : m_queued[nTemplate];
+    if (actions.empty()) {
+        if (pMessage && m_onMessage)
+            m_onMessage();
+        return dlg.EndDialog(nTemplate == 100 ? IDOK : m_nDefaultResult);
     }
-    Action action = std::move(m_actions.front());
-    m_actions.pop_front();
+    const Action action = std::move(actions.front());
+    actions.pop_front();
     action(dlg);
 }

@@ -1,60 +1,16 @@
 #pragma once
 
+#include "../window/AppFixture.h"
 #include "BoardWnd.h"
 #include "FakeHelp.h"
-#include "FakePrompts.h"
-#include "FakeSoundPlayer.h"
-#include "GameApp.h"
-#include "Player.h"
 #include "HintDlg.h"
-#include "MessageDlg.h"
 #include "OperatorButton.h"
 #include "PieceButton.h"
+#include "Player.h"
 #include "PlayerIndex.h"
-#include "QtPrinters.h"
 #include "Random.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
-#include <deque>
-#include <gtest/gtest.h>
-
-// Runs every modal dialog without an event loop: the game's own message boxes close with OK,
-// the others take the next action queued for their template, else end with OK (the start-up
-// picture) or Cancel. One log holds every dialog, prompt and message box, in order.
-class CModalRouter {
-public:
-    using Action = std::function<void(CDialog&)>;
-    CModalRouter() { CDialog::SetModalHook([this](CDialog& dlg) { Run(dlg); }); }
-    ~CModalRouter() { CDialog::SetModalHook({}); }
-    void Queue(int nTemplate, Action action) { m_queued[nTemplate].push_back(std::move(action)); }
-    int Count(int nTemplate) const { return m_log.count(QStringLiteral("dialog %1").arg(nTemplate)); }
-
-    QStringList m_messages;             // the texts of the game's own message boxes
-    QStringList m_log;                  // "dialog <id>", "prompt <text>", "message <text>"
-    std::function<void()> m_onMessage;  // runs while a message box is open
-
-private:
-    void Run(CDialog& dlg)
-    {
-        if (auto* pMessage = qobject_cast<CMessageDlg*>(&dlg)) {
-            m_messages << pMessage->m_strText;
-            m_log << "message " + pMessage->m_strText;
-            if (m_onMessage)
-                m_onMessage();
-            return dlg.EndDialog(IDOK);
-        }
-        const int nTemplate = dlg.Template().nId;
-        m_log << QStringLiteral("dialog %1").arg(nTemplate);
-        std::deque<Action>& queue = m_queued[nTemplate];
-        if (queue.empty())
-            return dlg.EndDialog(nTemplate == 100 ? IDOK : IDCANCEL);
-        const Action action = std::move(queue.front());
-        queue.pop_front();
-        action(dlg);
-    }
-    std::map<int, std::deque<Action>> m_queued;
-};
 
 // What the setup dialog is given for the next game; names are typed only when given.
 struct SetupChoice {
@@ -68,22 +24,19 @@ struct SetupChoice {
 };
 
 // The game application in a fresh game folder with the real board files, every dialog and
-// message box scripted, sounds and help requests recorded, and a fixed seed.
-class GameTest : public ::testing::Test {
+// message box scripted (the game's own message boxes close with OK, other dialogs left
+// unscripted are cancelled), sounds and help requests recorded, and a fixed seed.
+class GameTest : public AppFixture {
 protected:
-    GameTest() : m_strOldDir(QDir::currentPath())
+    GameTest()
     {
-        QDir::setCurrent(m_home.path());
-        QDir().mkpath(QStringLiteral("players"));
-        QDir().mkpath(QStringLiteral("data"));
         const QDir source(QStringLiteral(ZORBLY_SOURCE_DIR "/data"));
-        for (const QString& strName : source.entryList({"*.A", "*.P", "*.N", "zorb.bmp", "zorb.dat"}))
+        for (const QString& strName : source.entryList({"*.A", "*.P", "*.N"}))
             QFile::copy(source.filePath(strName), QStringLiteral("data/") + strName);
         m_prompts.OnShow([this](const CFakePrompts::Prompt& p) { m_modals.m_log << "prompt " + p.m_strText; });
         m_app.CSeriesApp::InitInstance({});
         CRandom::Seed(20240611);
     }
-    ~GameTest() override { QDir::setCurrent(m_strOldDir); }
 
     CGameDlg& Dlg() { return m_app.m_gameDlg; }
     CBoardWnd& Board() { return *Dlg().Board(); }
@@ -209,11 +162,5 @@ protected:
         return player.m_records.empty() ? CGameStats() : *player.m_records.front();
     }
 
-    QString m_strOldDir;
-    QTemporaryDir m_home;
-    CFakePrompts m_prompts;
     CFakeHelp m_help;
-    CFakeSoundPlayer m_sounds;
-    CModalRouter m_modals;
-    CGameApp m_app;
 };

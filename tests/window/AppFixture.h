@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 // An application in a fresh temporary game folder, with message boxes and modal dialogs
-// scripted. The game window is built but not run. The start-up picture is the first modal
+// scripted (a dialog left unscripted is cancelled). The game window is built but not run. The start-up picture is the first modal
 // dialog of every opening of the window.
 template <class App>
 class AppFixtureOf : public ::testing::Test {
@@ -39,7 +39,7 @@ protected:
     QTemporaryDir m_home;
     CFakePrompts m_prompts;
     CFakeSoundPlayer m_sounds;
-    CModalScript m_modals;
+    CModalScript m_modals{IDCANCEL};
     App m_app;
 };
 

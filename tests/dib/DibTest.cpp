@@ -1,6 +1,5 @@
 // The bitmap functions, the picture control and the about box, on bitmap files another program
-// wrote (fixtures/make_fixtures.sh runs ImageMagick) and on broken and crafted ones; and the
-// built-in bitmaps and icons.
+// wrote (fixtures/make_fixtures.sh runs ImageMagick) and on broken and crafted ones.
 
 #include "AboutDlg.h"
 #include "Dib.h"
@@ -8,7 +7,6 @@
 #include "FakePrompts.h"
 #include "FakeSoundPlayer.h"
 #include "ModalScript.h"
-#include "Resources.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -253,39 +251,6 @@ TEST(AboutDlgTest, ShippedBoxShowsItsPictureAndTextAndPlaysItsWaveAsItOpens)
     EXPECT_EQ(pControl->geometry(), QRect(dlg.DialogUnitsToPixels(QRect(1, 2, 159, 155)).topLeft(), QSize(299, 323)));
     EXPECT_TRUE(pControl->isVisibleTo(&dlg));
     EXPECT_EQ(Rgb(pControl->grab().toImage()), Rgb(QImage(strPicture)));
-}
-
-// Catches a bitmap redrawn at another size, a glyph that is not black ink on white (the buttons
-// combine glyphs with their face by AND, so only black may show), a copy where each picture of a
-// set must tell the player something else, and an icon without the 32-pixel size.
-TEST(BuiltInPictures, HaveTheirExactSizesAndGlyphsAreBlackInkOnWhite)
-{
-    const std::tuple<int, QSize, bool> cases[] = {  // id, size, glyph
-        {130, {11, 56}, true}, {137, {9, 56}, true},   {141, {14, 14}, true}, {142, {14, 14}, true},
-        {143, {14, 14}, true}, {144, {14, 14}, true}, {133, {89, 54}, false}, {134, {89, 54}, false},
-        {135, {89, 54}, false},
-    };
-    QList<QImage> seen;
-    for (const auto& [nId, size, bGlyph] : cases) {
-        SCOPED_TRACE(nId);
-        const QImage image = Rgb(LoadBitmap(nId).toImage());
-        EXPECT_EQ(image.size(), size);
-        EXPECT_FALSE(seen.contains(image));
-        seen << image;
-        if (!bGlyph)
-            continue;
-        EXPECT_EQ(image, Rgb(image.convertToFormat(QImage::Format_Mono))) << "pixels neither black ink nor white paper";
-        int nInk = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                nInk += image.pixel(x, y) == qRgb(0, 0, 0);
-        EXPECT_GT(nInk, 0);
-        EXPECT_LT(2 * nInk, image.width() * image.height()) << "more ink than paper";
-        EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << "the corner must let the face through";
-    }
-    // The window's and the move display's icons (the desktop's sizes are checked with the install).
-    for (int nId : {128, 135, 136})
-        EXPECT_TRUE(LoadIcon(nId).availableSizes().contains(QSize(32, 32))) << nId;
 }
 
 }  // namespace

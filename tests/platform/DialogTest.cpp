@@ -1,7 +1,6 @@
 // The platform layer: dialogs built from templates (dialog units, controls by id, radio groups,
-// keys, modal runs by the test hook) and the random generator of the original runtime.
+// keys, owners of modal runs) and the random generator of the original runtime.
 #include "Dialog.h"
-#include "ModalScript.h"
 #include "Random.h"
 
 #include <QLineEdit>
@@ -83,24 +82,6 @@ TEST(Dialog, BuildsTheTemplatesControlsAndActsOnThemById)
     dlg.PressEnter();
     dlg.PressEscape();
     EXPECT_EQ(dlg.m_commands, (std::vector<int>{50, IDOK, IDCANCEL}));
-}
-
-// The test hook runs a created dialog without an event loop and returns what EndDialog was
-// given; a dialog never ended comes back cancelled.
-TEST(Dialog, ModalHookRunsWithoutEventLoopAndReturnsTheEndDialogResult)
-{
-    CModalScript script;
-    script.Then([](CDialog& dlg) {
-        EXPECT_TRUE(dlg.IsCreated());
-        dlg.ClickDlgItem(IDCANCEL);
-    });
-    script.Then([](CDialog& dlg) { dlg.PressEnter(); });
-    script.Then([](CDialog&) {});
-    CRecordingDialog first, second, third;
-    EXPECT_EQ(first.DoModal(), IDCANCEL);
-    EXPECT_EQ(second.DoModal(), IDOK);
-    EXPECT_EQ(third.DoModal(), IDCANCEL);
-    EXPECT_EQ(script.TemplatesRun(), (std::vector<int>{500, 500, 500}));
 }
 
 // Catches dialogs that block every window of the program: the main window blocks none, a dialog

@@ -1,9 +1,7 @@
-// Game options: size choices, placeholder names, the score count and the
-// hint dialog's results.
+// Game options: size choices and the score count.
 #include "FakeSoundPlayer.h"
+#include "Dialog.h"
 #include "GameOptions.h"
-#include "HintDlg.h"
-#include "ModalScript.h"
 #include "ScoreBoard.h"
 
 #include <gtest/gtest.h>
@@ -20,12 +18,6 @@ TEST(SizeChoice, MapsToPieceCountsBothWaysAndUnknownValuesFallBackToMedium)
         EXPECT_EQ(PiecesFromSizeChoice(nBad), 26) << nBad;
     for (int nBad : {0, 11, 35})
         EXPECT_EQ(SizeChoiceFromPieces(nBad), 2) << nBad;
-}
-
-TEST(PlaceholderName, IsExactlyNameOrEmpty)
-{
-    EXPECT_TRUE(IsPlaceholderName(QString()) && IsPlaceholderName(QStringLiteral("Name")));
-    EXPECT_FALSE(IsPlaceholderName(QStringLiteral("name")) || IsPlaceholderName(QStringLiteral("Names")));
 }
 
 // Each step of a count shows its value while its sound plays; each player's display lags on its
@@ -57,28 +49,3 @@ TEST(ScoreCount, StepsOnePointAtATimeWithUpOrDown)
     EXPECT_TRUE(sounds.Calls().back().bWait);
 }
 
-struct HintCase {
-    const char* szName;
-    std::function<void(CDialog&)> act;
-    int nResult;
-};
-
-class HintChoice : public ::testing::TestWithParam<HintCase> {};
-
-// The game charges and counts by the result: the button's id, or cancel for no hint.
-TEST_P(HintChoice, EndsWithTheIdOfItsButton)
-{
-    CModalScript modals;
-    modals.Then(GetParam().act);
-    CHintDlg dlg;
-    EXPECT_EQ(dlg.DoModal(), GetParam().nResult);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, HintChoice,
-    ::testing::Values(HintCase{"Optimal", [](CDialog& d) { d.ClickDlgItem(1040); }, 1040},
-                      HintCase{"Operators", [](CDialog& d) { d.ClickDlgItem(3); }, 3},
-                      HintCase{"Cancel", [](CDialog& d) { d.ClickDlgItem(IDCANCEL); }, IDCANCEL},
-                      HintCase{"Escape", [](CDialog& d) { d.PressEscape(); }, IDCANCEL},
-                      HintCase{"EnterPressesCancel", [](CDialog& d) { d.PressEnter(); }, IDCANCEL}),
-    [](const auto& tpi) { return std::string(tpi.param.szName); });

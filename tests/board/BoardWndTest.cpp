@@ -1,5 +1,5 @@
 // The board window: its pieces and covers, the counts and arranged list it shows, marks that
-// blink, clicks, taking a piece with its flashing neighbours; and the operator buttons' faces.
+// blink, taking a piece with its flashing neighbours; and the operator buttons' faces.
 #include "BoardTestSupport.h"
 #include "FakeSoundPlayer.h"
 #include "Random.h"
@@ -142,20 +142,6 @@ TEST_F(BoardWnd, MarkedPiecesBlinkGreyAndTheBestPieceRed)
     EXPECT_EQ(pRed->FaceColor(), crFace);
 }
 
-// Clicks on pieces 3000 to 3034 are passed on by place; a taken piece takes no click.
-TEST_F(BoardWnd, ClickOnAPieceIsRoutedByItsPlace)
-{
-    std::vector<int> clicked;
-    QObject::connect(&m_board, &CBoardWnd::PieceClicked, [&](int nPlace) { clicked.push_back(nPlace); });
-    m_board.Piece(5)->click();
-    m_board.Piece(34)->click();
-    EXPECT_TRUE(m_board.OnCmdMsg(3000));
-    EXPECT_FALSE(m_board.OnCmdMsg(2999) || m_board.OnCmdMsg(3035));
-    m_board.TakePiece(5, 1);
-    m_board.Piece(5)->click();
-    EXPECT_EQ(clicked, (std::vector<int>{5, 34, 0}));
-}
-
 // The piece taken shows cover 135, each taken neighbour cover 134 with a warble played to its
 // end while neither timer changes anything; silently with sounds off; 133 again next turn. The
 // window's search answers from its own arranged list.
@@ -190,30 +176,6 @@ TEST_F(BoardWnd, TakingAPieceFlashesTheTakenNeighboursWithTheWarble)
     ASSERT_TRUE(m_board.FindBestPiece(2, 3, 4, nListPos, nIndex));
     EXPECT_EQ(m_board.FormValue(nIndex), m_board.ArrangedPiece(nListPos)->m_nNumber);
     EXPECT_EQ(m_board.FormValue(1), 9);
-}
-
-// An operator button steps through its list and wraps; SetOperator leaves the list position;
-// with an empty list nothing changes.
-TEST(OperatorButton, StepsThroughItsListAndWraps)
-{
-    COperatorButton button;
-    for (char c : {'+', '*', '/'})
-        button.AddOperator(c);
-    QString strSteps(QChar::fromLatin1(button.GetOperator()));
-    button.ShowFirstOperator();
-    for (int i = 0; i < 5; ++i) {
-        strSteps += QChar::fromLatin1(button.GetOperator());
-        button.ShowNextOperator();
-    }
-    EXPECT_EQ(strSteps + button.text(), QStringLiteral("%1+*/+*/").arg(QChar()));
-    EXPECT_TRUE(button.SetOperator('*'));
-    button.ShowNextOperator();
-    EXPECT_EQ(button.GetOperator(), '+');
-    button.RemoveAllOperators();
-    button.ShowFirstOperator();
-    button.ShowNextOperator();
-    EXPECT_EQ(button.GetOperator(), '+');
-    EXPECT_EQ(button.OperatorCount(), 0);
 }
 
 // The glyph is ANDed onto the face, centred: black strokes stay black, white leaves the face;

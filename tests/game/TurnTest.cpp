@@ -213,19 +213,6 @@ TEST_F(GameTest, PassCountsOnlyWhenConfirmedOnAHumansTurn)
     EXPECT_EQ(Dlg().CurrentPlayer(), 1);
 }
 
-// However the last turn left the row, the next one starts with the caret hidden and no value.
-TEST_F(GameTest, EveryTurnStartsWithTheCaretHidden)
-{
-    StartRolledGame();
-    Dlg().OnTimer();  // hidden; shown at the next tick
-    TakeMarkedPiece();
-    FinishRoll();
-    Board().Piece(Dlg().m_nBestPlace)->click();  // the computer's move
-    FinishRoll();
-    Dlg().OnTimer();
-    EXPECT_EQ(Dlg().GetDlgItemText(2001) + Dlg().GetDlgItemText(1013) + Shown(), QStringLiteral("?5:9 player 0 phase 0"));
-}
-
 struct GameOverCase {
     const char* szName;
     bool bTwoPlayers;

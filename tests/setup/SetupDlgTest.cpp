@@ -1,6 +1,5 @@
 // The setup dialog: its checks on the chosen operations and signs, what it shows and reads back,
 // and its Quit Game, Cancel and close buttons.
-#include "BoardKey.h"
 #include "FakePrompts.h"
 #include "GameOptions.h"
 #include "ModalScript.h"
@@ -65,26 +64,6 @@ TEST_F(SetupDialog, ValidationRefusesOrAcceptsEachCombination)
         for (const CFakePrompts::Prompt& prompt : m_prompts.Prompts())
             EXPECT_TRUE(prompt.m_strCaption == "Invalid Game Setup" && prompt.m_icon == PromptIcon::None);
     }
-}
-
-// Whatever the dialog lets through has a board file, and every board file can be chosen.
-TEST_F(SetupDialog, AcceptsExactlyTheCombinationsThatHaveABoard)
-{
-    Open();
-    int nAccepted = 0;
-    for (int nMask = 0; nMask < 16; ++nMask) {
-        QString strLetters;
-        for (int i = 0; i < 4; ++i)
-            strLetters += nMask & (1 << i) ? QStringLiteral("ASMD").mid(i, 1) : QString();
-        for (int nSign = 0; nSign < 3; ++nSign) {
-            Choose(strLetters, nSign);
-            const std::string strKey = (strLetters + '.' + SignLetter(nSign)).toStdString();
-            const bool bValid = m_dlg.Validate();
-            EXPECT_EQ(bValid, std::count(kBoardKeys.begin(), kBoardKeys.end(), strKey) == 1) << strKey;
-            nAccepted += bValid;
-        }
-    }
-    EXPECT_EQ(nAccepted, static_cast<int>(kBoardKeys.size()));
 }
 
 // Operation clicks run the check at once (the click itself stands); sign clicks do not; OK does

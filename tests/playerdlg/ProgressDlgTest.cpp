@@ -13,6 +13,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QImage>
+#include <QValueAxis>
 #include <QXYSeries>
 
 namespace {
@@ -69,8 +70,9 @@ TEST_F(PlayerDlgTest, TheProgressChartShowsEachGameAsItsRecordSaysAndSavesAsAPic
         EXPECT_EQ(legend, QStringList({"Hints taken", "Passes", "Missed best moves", "Score", "Won", "Finished, not won",
                                        "Not finished"}));
         for (QAbstractAxis* pVertical : chart.axes(Qt::Vertical))  // the score on the left, the counts on the right
-            legend << pVertical->titleText() + (pVertical->alignment() == Qt::AlignRight ? " right" : " left");
-        EXPECT_EQ(legend.mid(7), QStringList({"Score left", "Number of times right"}));
+            legend << pVertical->titleText() + (pVertical->alignment() == Qt::AlignRight ? " right " : " left ")
+                          + QString::number(static_cast<QValueAxis*>(pVertical)->max());  // a whole step above the most
+        EXPECT_EQ(legend.mid(7), QStringList({"Score left 20", "Number of times right 5"}));
         auto* pAxis = qobject_cast<QBarCategoryAxis*>(chart.axes(Qt::Horizontal).value(0));
         EXPECT_EQ(pAxis->categories(), QStringList({"1<br>1/2", "2<br>1/3", "3<br>1/4", "4<br>1/5"}));
         chartSize = pView->size();

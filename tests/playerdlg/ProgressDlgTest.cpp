@@ -48,7 +48,7 @@ TEST_F(PlayerDlgTest, TheProgressChartShowsEachGameAsItsRecordSaysAndSavesAsAPic
 {
     WriteIndex({"Ann", "Ann0.ply"});
     WritePlayer("Ann", "Ann0.ply", {{12, true, true, 1, 0, 0, 2}, {7, true, false, 2, 3, 1, 3},
-                                    {3, false, true, 0, 0, 2, 0}, {20, true, true, 0, 1, 0, 1}});
+                                    {3, false, true, 0, 0, 2, 0}, {19, true, true, 0, 1, 0, 1}});
     CPlayer& ann = Seat(0, "Ann", "Ann0.ply");
     ann.StartGame("A 10 piece game");
     CFakeSaveDialog saveDialog;
@@ -59,8 +59,8 @@ TEST_F(PlayerDlgTest, TheProgressChartShowsEachGameAsItsRecordSaysAndSavesAsAPic
         auto* pView = dlg.GetDlgItemAs<CProgressChart>(CProgressDlg::kChartId);
         ASSERT_TRUE(pView && dlg.IsDlgItemVisible(CProgressDlg::kChartId));
         QChart& chart = *pView->chart();
-        EXPECT_EQ(Values(chart, "score"), QStringList({"0:12", "1:7", "2:3", "3:20"}));
-        EXPECT_EQ(Values(chart, "won"), QStringList({"0:12", "3:20"}));
+        EXPECT_EQ(Values(chart, "score"), QStringList({"0:12", "1:7", "2:3", "3:19"}));
+        EXPECT_EQ(Values(chart, "won"), QStringList({"0:12", "3:19"}));
         EXPECT_EQ(Values(chart, "finished"), QStringList({"1:7"}));
         EXPECT_EQ(Values(chart, "notFinished"), QStringList({"2:3"}));
         EXPECT_EQ(Values(chart, "counts"), QStringList({"hints: 1 5 0 1", "passes: 0 1 2 0", "missedMoves: 2 3 0 1"}));

@@ -3,6 +3,7 @@
 #include "Dialog.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -28,7 +29,7 @@ public:
     void Queue(int nTemplate, Action action) { m_queued[nTemplate].push_back(std::move(action)); }
 
     const std::vector<int>& TemplatesRun() const { return m_templates; }
-    int Count(int nTemplate) const { return static_cast<int>(std::count(m_templates.begin(), m_templates.end(), nTemplate)); }
+    int Count(int nTemplate) const { return static_cast<int>(std::ranges::count(m_templates, nTemplate)); }
 
     QStringList m_messages;             // the texts of the game's own message boxes
     QStringList m_log;                  // "dialog <id>" or "message <text>", and what a test adds

@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 // An application in a fresh temporary game folder, with message boxes and modal dialogs
-// scripted (a dialog left unscripted is cancelled). The game window is built but not run. The start-up picture is the first modal
-// dialog of every opening of the window.
+// scripted (a dialog left unscripted is cancelled). The game window is built but not run. The
+// start-up picture is the first modal dialog of every opening of the window.
 template <class App>
 class AppFixtureOf : public ::testing::Test {
 protected:

@@ -161,29 +161,6 @@ INSTANTIATE_TEST_SUITE_P(Table, Click,
                                            ClickCase{"NotTheComputersPiece", true, true, 1, false}),
                          [](const auto& tpi) { return std::string(tpi.param.szName); });
 
-// Catches a silent game that flashes the neighbours or counts the score up all at once: with
-// sounds off each flash and each point still holds the game for its clip's time, and the score
-// shown rises one point per pause.
-TEST_F(GameTest, SilentFlashAndScoreCountKeepThePaceOfTheirSounds)
-{
-    std::vector<int> numbers;
-    for (int p = 0; p < kPlaces; ++p)
-        numbers.push_back(2 + p % 2);
-    WriteBoard(QStringLiteral("ASMD.A"), numbers);
-    StartRolledGame({.nSize = 1});
-    QStringList paused;
-    m_sounds.SetDuringWait([&](const auto& call) {
-        paused << QFileInfo(call.strPath).baseName() + " " + Dlg().GetDlgItemText(1034);
-    });
-    const int nPoints = TakeMarkedPiece();
-    ASSERT_GE(nPoints, 2);
-    QStringList expected(nPoints - 1, QStringLiteral("warble 0"));
-    for (int i = 1; i <= nPoints; ++i)
-        expected << QStringLiteral("up %1").arg(i);
-    EXPECT_EQ(paused, expected);
-    EXPECT_TRUE(m_sounds.Calls().empty());
-}
-
 // Pass and Hint do nothing during a roll or on the computer's turn. Declined, a pass changes
 // nothing; confirmed with a piece in reach, it counts one pass and one missed move.
 TEST_F(GameTest, PassCountsOnlyWhenConfirmedOnAHumansTurn)

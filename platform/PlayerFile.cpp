@@ -162,6 +162,15 @@ bool CPlayerFile::CommitSaveFile()
     return m_pSaveFile->commit();
 }
 
+bool CPlayerFile::WriteWhole(const QString& strPath, const QByteArray& bytes)
+{
+    CPlayerFile file;
+    if (!file.Open(strPath, modeWrite))
+        return false;
+    const bool bWritten = file.WriteBytes(bytes);
+    return file.Close() && bWritten;
+}
+
 void CPlayerFile::RemoveLeftovers(const QString& strFolder)
 {
     const QDir folder(strFolder);

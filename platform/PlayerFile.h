@@ -43,6 +43,9 @@ public:
     // True once a write has failed; Close will then report failure.
     bool HasWriteError() const { return m_bWriteError; }
 
+    // Writes `bytes` as the whole of `strPath`, in place of what it held, or leaves it as it was.
+    static bool WriteWhole(const QString& strPath, const QByteArray& bytes);
+
     // Removes what saves killed part-way left in `strFolder`: files named like our temporary
     // files ("<name>.XXXXXX" beside an existing "<name>"), untouched for over a minute.
     static void RemoveLeftovers(const QString& strFolder);

@@ -78,11 +78,6 @@ bool CProgressDlg::SavePicture(const QString& strPath) const
 {
     QByteArray png;
     QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !m_pChart->grab().save(&buffer, "PNG"))
-        return false;
-    CPlayerFile file;
-    if (!file.Open(strPath, CPlayerFile::modeWrite))
-        return false;
-    const bool bWritten = file.WriteBytes(png);
-    return file.Close() && bWritten;
+    return buffer.open(QIODevice::WriteOnly) && m_pChart->grab().save(&buffer, "PNG")
+        && CPlayerFile::WriteWhole(strPath, png);
 }

@@ -89,11 +89,7 @@ bool CRecordsExport::IsInPlayersFolder(const QString& strPath) const
 
 bool CRecordsExport::WriteTo(const QString& strPath) const
 {
-    CPlayerFile file;
-    if (!file.Open(strPath, CPlayerFile::modeWrite))
-        return false;
-    const bool bWritten = file.WriteBytes(m_csv.Text().toUtf8());
-    return file.Close() && bWritten;
+    return CPlayerFile::WriteWhole(strPath, m_csv.Text().toUtf8());
 }
 
 void CRecordsExport::Run(QWidget* pOwner, const QString& strHomeDir,

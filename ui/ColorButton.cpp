@@ -105,11 +105,8 @@ void CColorButton::DrawZoomedOutline(QPainter& dc, const QRect& rcItem, int nRin
     const QColor face = palette().color(QPalette::Button);
     for (int i = 0; i < 2 * nRing; ++i) {
         const QRect rc = rcItem.adjusted(i, i, -i, -i);
-        const QColor colour = i < nRing ? face : QColor(Qt::black);
-        dc.fillRect(QRect(rc.left(), rc.top(), rc.width(), 1), colour);
-        dc.fillRect(QRect(rc.left(), rc.bottom(), rc.width(), 1), colour);
-        dc.fillRect(QRect(rc.left(), rc.top(), 1, rc.height()), colour);
-        dc.fillRect(QRect(rc.right(), rc.top(), 1, rc.height()), colour);
+        DrawFrameRect(dc, rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height(),
+                      i < nRing ? face : QColor(Qt::black));
     }
 }
 

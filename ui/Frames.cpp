@@ -23,7 +23,9 @@ void Segment(QPainter& dc, QPoint from, QPoint to, const QColor& colour)
                 colour);
 }
 
-void FrameRect(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, const QColor& colour)
+}  // namespace
+
+void DrawFrameRect(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, const QColor& colour)
 {
     if (nRight <= nLeft || nBottom <= nTop)
         return;
@@ -32,8 +34,6 @@ void FrameRect(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, const
     dc.fillRect(QRect(nLeft, nTop, 1, nBottom - nTop), colour);
     dc.fillRect(QRect(nRight - 1, nTop, 1, nBottom - nTop), colour);
 }
-
-}  // namespace
 
 void Draw3DFrame(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, const QColor& lowerRight,
                  const QColor& upperLeft)
@@ -48,13 +48,13 @@ void DrawFocusFrame(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, 
                     const QColor& face)
 {
     const QColor frame(Qt::black);
-    FrameRect(dc, nLeft, nTop, nRight, nBottom, face);
+    DrawFrameRect(dc, nLeft, nTop, nRight, nBottom, face);
     ++nLeft, ++nTop, --nRight, --nBottom;
     if (bFocus) {
-        FrameRect(dc, nLeft, nTop, nRight, nBottom, frame);
+        DrawFrameRect(dc, nLeft, nTop, nRight, nBottom, frame);
         --nLeft, --nTop, ++nRight, ++nBottom;
     } else {
-        FrameRect(dc, nLeft, nTop, nRight, nBottom, face);
+        DrawFrameRect(dc, nLeft, nTop, nRight, nBottom, face);
     }
     Segment(dc, {nLeft + 1, nTop}, {nRight - 1, nTop}, frame);
     Segment(dc, {nLeft + 1, nBottom - 1}, {nRight - 1, nBottom - 1}, frame);
@@ -69,9 +69,9 @@ void DrawFocusRing(QPainter& dc, const QRect& rc, int nBand)
     nBand = std::clamp(std::min(rc.width(), rc.height()) / 8, 1, nBand);
     for (const auto& [nInset, colour] : {std::pair{0, QColor(Qt::white)}, std::pair{nBand, QColor(Qt::black)}}) {
         const QRect rcBand = rc.adjusted(nInset, nInset, -nInset, -nInset);
-        FrameRect(dc, rcBand.left(), rcBand.top(), rcBand.right() + 1, rcBand.bottom() + 1, colour);
+        DrawFrameRect(dc, rcBand.left(), rcBand.top(), rcBand.right() + 1, rcBand.bottom() + 1, colour);
         for (int i = 1; i < nBand; ++i)
-            FrameRect(dc, rcBand.left() + i, rcBand.top() + i, rcBand.right() + 1 - i, rcBand.bottom() + 1 - i, colour);
+            DrawFrameRect(dc, rcBand.left() + i, rcBand.top() + i, rcBand.right() + 1 - i, rcBand.bottom() + 1 - i, colour);
     }
 }
 

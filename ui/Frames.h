@@ -9,6 +9,9 @@ class QRect;
 // convention of the original drawing code: right and bottom are one past the last pixel, and a
 // line leaves out its end point.
 
+// A 1-pixel outline of the rectangle in one colour.
+void DrawFrameRect(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, const QColor& colour);
+
 // A 1-pixel bevel: `lowerRight` on the right and bottom edges, `upperLeft` on the left and top.
 void Draw3DFrame(QPainter& dc, int nLeft, int nTop, int nRight, int nBottom, const QColor& lowerRight,
                  const QColor& upperLeft);

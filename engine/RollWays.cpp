@@ -18,14 +18,20 @@ CRollWays::CRollWays(int a, int b, int c, const COperationSet& ops, bool bPositi
 // The same text always reaches the same number, so a repeat can only be in its own group.
 void CRollWays::AddWay(int nValue, std::string strText, int nIndex)
 {
-    auto group = std::lower_bound(m_groups.begin(), m_groups.end(), nValue,
-                                  [](const CWayGroup& g, int n) { return g.nValue < n; });
-    if (group == m_groups.end() || group->nValue != nValue)
-        group = m_groups.insert(group, CWayGroup{nValue, {}});
+    const auto group = GroupOf(m_groups, nValue);
     const bool bKnown = std::any_of(group->ways.begin(), group->ways.end(),
                                     [&strText](const CWay& way) { return way.strText == strText; });
     if (!bKnown)
         group->ways.push_back({std::move(strText), nIndex});
+}
+
+std::vector<CWayGroup>::iterator CRollWays::GroupOf(std::vector<CWayGroup>& groups, int nValue)
+{
+    auto group = std::lower_bound(groups.begin(), groups.end(), nValue,
+                                  [](const CWayGroup& g, int n) { return g.nValue < n; });
+    if (group == groups.end() || group->nValue != nValue)
+        group = groups.insert(group, CWayGroup{nValue, {}});
+    return group;
 }
 
 std::string CRollWays::RowText(int a, char cOperator1, int b, char cOperator2, int c,

@@ -32,6 +32,9 @@ public:
                                int nBracketMode);
     // A form applied to the roll a, b, c, as the row shows it.
     static std::string FormText(const CCatalogueForm& form, int a, int b, int c);
+    // The group of nValue among groups sorted by value; an empty one is made in its place if
+    // there is none.
+    static std::vector<CWayGroup>::iterator GroupOf(std::vector<CWayGroup>& groups, int nValue);
     // The row's glyph of '+', '-', '*' or '/': "+", "−", "·", "÷"; the character itself otherwise.
     static std::string OperatorGlyph(char cOperator);
 

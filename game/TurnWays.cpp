@@ -30,10 +30,9 @@ void CTurnWays::KeepPlayedGroup()
 {
     if (!m_bPieceTaken)
         return;
-    auto group = std::lower_bound(m_groups.begin(), m_groups.end(), m_nPlayedValue,
-                                  [](const CWayGroup& g, int n) { return g.nValue < n; });
-    if (group == m_groups.end() || group->nValue != m_nPlayedValue)
-        m_groups.insert(group, CWayGroup{m_nPlayedValue, {CWay{m_strPlayedText, 0}}});
+    const auto group = CRollWays::GroupOf(m_groups, m_nPlayedValue);
+    if (group->ways.empty())
+        group->ways.push_back(CWay{m_strPlayedText, 0});
 }
 
 int CTurnWays::FreePiecePoints(int nValue) const

@@ -202,10 +202,31 @@ void CDialog::FitToClientArea()
     ApplyZoom(dZoom, ptOrigin);
 }
 
+const QScreen* CDialog::ScreenOf(const QWidget* pWidget)
+{
+    const QScreen* pScreen = pWidget ? pWidget->screen() : nullptr;
+    return pScreen ? pScreen : QGuiApplication::primaryScreen();
+}
+
+QSize CDialog::ZoomedWindowSize(const QSize& base, double dZoom, const QScreen* pScreen)
+{
+    if (!pScreen)
+        pScreen = QGuiApplication::primaryScreen();
+    const QSize size = base * dZoom;
+    return pScreen ? size.boundedTo(pScreen->availableGeometry().size() * 9 / 10) : size;
+}
+
+QFont CDialog::ZoomedFont(QFont font, double dZoom)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * dZoom);
+    return font;
+}
+
 // A dialog larger than the screen it opens on is zoomed down until it fits.
 void CDialog::FitIntoScreen()
 {
-    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QScreen* pScreen = ScreenOf(this);
     if (!pScreen || m_bResizable)
         return;
     const QSize available = pScreen->availableGeometry().size();

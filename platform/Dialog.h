@@ -10,6 +10,7 @@ class QEventLoop;
 
 class QButtonGroup;
 class QMenuBar;
+class QScreen;
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
@@ -92,6 +93,13 @@ public:
     void FitToClientArea();
     // The least width of a window whose title bar shows strCaption whole.
     static int CaptionWidth(const QString& strCaption, const QFont& font);
+    // The screen a widget is on, else the primary one; nullptr where there is no screen at all.
+    static const QScreen* ScreenOf(const QWidget* pWidget);
+    // A window of `base` pixels at zoom 1, at dZoom, within nine tenths of `pScreen` (nullptr:
+    // the primary screen).
+    static QSize ZoomedWindowSize(const QSize& base, double dZoom, const QScreen* pScreen);
+    // `font` at dZoom; a font sized in pixels stays as it is.
+    static QFont ZoomedFont(QFont font, double dZoom);
     const DialogTemplate& Template() const { return m_template; }
     // Top-left corner of a control in screen pixels.
     QPoint DlgItemScreenPos(int nId) const;

@@ -2,8 +2,6 @@
 
 #include "Dialog.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QUrl>
@@ -74,12 +72,7 @@ CHelpWindow::CHelpWindow(QWidget* pParent)
 // The window grows with the game's zoom but stays within the screen it opens on.
 void CHelpWindow::FitOnScreen(const QScreen* pScreen)
 {
-    if (!pScreen)
-        pScreen = QGuiApplication::primaryScreen();
-    QSize size = QSize(640, 560) * CDialog::ViewZoom();
-    if (pScreen)
-        size = size.boundedTo(pScreen->availableGeometry().size() * 9 / 10);
-    resize(size);
+    resize(CDialog::ZoomedWindowSize(QSize(640, 560), CDialog::ViewZoom(), pScreen));
 }
 
 void CHelpWindow::ShowContext(int nContext)

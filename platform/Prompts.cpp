@@ -34,11 +34,8 @@ public:
     {
         if (const CDialog* pMain = CDialog::MainWindow())
             box.setWindowIcon(pMain->windowIcon());
-        QFont font = box.font();
-        if (font.pointSizeF() > 0) {
-            font.setPointSizeF(font.pointSizeF() * CDialog::ViewZoom());
-            box.setFont(font);
-        }
+        const QFont font = CDialog::ZoomedFont(box.font(), CDialog::ViewZoom());
+        box.setFont(font);
         if (auto* pGrid = qobject_cast<QGridLayout*>(box.layout()))
             pGrid->addItem(new QSpacerItem(CDialog::CaptionWidth(box.windowTitle(), font), 0, QSizePolicy::Minimum),
                            pGrid->rowCount(), 0, 1, pGrid->columnCount());

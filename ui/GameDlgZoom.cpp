@@ -2,7 +2,6 @@
 
 #include "BoardWnd.h"
 
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -49,15 +48,14 @@ void CGameDlg::AddViewMenu()
 
 QSize CGameDlg::WindowSizeAt(double dZoom)
 {
-    const QSizeF size = TemplateSize() * dZoom;
     ApplyZoom(dZoom);
-    return {static_cast<int>(std::floor(size.width() + 1e-6)),
-            static_cast<int>(std::floor(size.height() + 1e-6)) + MenuHeight()};
+    const QRect rc = DialogUnitsToPixels(QRect(0, 0, Template().cx, Template().cy));
+    return {rc.width(), rc.height() + MenuHeight()};
 }
 
 double CGameDlg::MaxZoomOnScreen() const
 {
-    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QScreen* pScreen = ScreenOf(this);
     if (!pScreen)
         return 1.0;
     const QSize available = pScreen->availableGeometry().size();
@@ -69,7 +67,7 @@ double CGameDlg::MaxZoomOnScreen() const
 
 double CGameDlg::StartZoom() const
 {
-    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QScreen* pScreen = ScreenOf(this);
     if (!pScreen)
         return 1.0;
     // A whole number of zoom steps, as the zoom keys reach.
@@ -94,7 +92,7 @@ void CGameDlg::ZoomTo(double dZoom)
 // The window grows or shrinks about its centre, and stays wholly on its screen.
 void CGameDlg::KeepOnScreen(QPoint ptCentre)
 {
-    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QScreen* pScreen = ScreenOf(this);
     if (!pScreen)
         return;
     const QRect rcAvailable = pScreen->availableGeometry();

@@ -1,5 +1,6 @@
 #include "WaysWnd.h"
 
+#include "Dialog.h"
 #include "Palette.h"
 #include "Resources.h"
 #include "TurnWays.h"
@@ -10,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -96,16 +96,9 @@ void CWaysWnd::Open()
 
 void CWaysWnd::FollowZoom(double dZoom)
 {
-    QFont font = QApplication::font();
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * dZoom);
-    setFont(font);
-    if (isVisible())
-        return;
-    QSize size = QSize(560, 520) * dZoom;
-    if (const QScreen* pScreen = screen())
-        size = size.boundedTo(pScreen->availableGeometry().size() * 9 / 10);
-    resize(size);
+    setFont(CDialog::ZoomedFont(QApplication::font(), dZoom));
+    if (!isVisible())
+        resize(CDialog::ZoomedWindowSize(QSize(560, 520), dZoom, screen()));
 }
 
 void CWaysWnd::ShowTurn(const CTurnWays* pTurn)

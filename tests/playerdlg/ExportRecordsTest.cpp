@@ -87,7 +87,8 @@ TEST_F(ExportRecordsTest, EveryGameOfEveryPlayerIsOneRowOfTheSheet)
 }
 
 // Catches a file written after Cancel, into the players folder (or a folder below it), or claimed
-// written when it was not; and the save dialog offered when there are no players.
+// written when it was not; and the save dialog offered when there are no players or their list
+// cannot be read.
 TEST_F(ExportRecordsTest, AnExportThatCannotOrMustNotBeWrittenSaysSoAndWritesNothing)
 {
     const std::pair<QString, QString> cases[] = {
@@ -95,18 +96,21 @@ TEST_F(ExportRecordsTest, AnExportThatCannotOrMustNotBeWrittenSaysSoAndWritesNot
         {Folder() + "records.csv", "Please save the records outside the players folder."},
         {Folder() + "../players/sub/records.csv", "Please save the records outside the players folder."},
         {Out(), "Unable to write " + Out() + "."},
-        {Out(), "There are no players to export yet."}};  // the index removed
+        {Out(), "There are no players to export yet."},  // the index removed
+        {Out(), "Unable to read the list of players."}};  // a folder in its place
     QDir(Folder()).mkdir("sub");
     for (const auto& [strAnswer, strSaid] : cases) {
         if (strSaid.startsWith("There"))
             QFile::remove(Folder() + "data");
+        if (strSaid.startsWith("Unable to read"))
+            QDir(Folder()).mkdir("data");
         m_prompts.ClearRecord();
         m_saveDialog.m_strAnswer = strAnswer;
         m_app.OnExportRecords();
         EXPECT_EQ(m_prompts.Texts().join(""), strSaid) << strAnswer.toStdString();
         EXPECT_FALSE(QFileInfo::exists(strAnswer)) << strAnswer.toStdString();
     }
-    EXPECT_EQ(m_saveDialog.m_asked.size(), 4);
+    EXPECT_EQ(m_saveDialog.m_asked.size(), 4);  // none without a list of players
 }
 
 // Catches a field left bare that a spreadsheet would split or trim (each reason to quote on its

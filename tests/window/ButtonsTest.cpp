@@ -1,6 +1,7 @@
 // Owner-drawn buttons and frames, the bracket windows, and the game's sounds.
 #include "BracketWnd.h"
 #include "ColorButton.h"
+#include "Dialog.h"
 #include "FakeSoundPlayer.h"
 #include "Frames.h"
 #include "GameSound.h"
@@ -62,6 +63,27 @@ TEST(ColorButton, FaceIsFilledInsideTheDoubleBevel)
     image = GrabPiece(button);
     for (QPoint pt : {QPoint(2, 20), QPoint(86, 20), QPoint(10, 45)})
         EXPECT_EQ(image.pixelColor(pt), QColor(Qt::red));
+}
+
+// Catches an outline that stays one pixel wide when the pieces grow: at zoom 2 each of its
+// pixels is two, the button colour at the edge and black inside it.
+TEST(ColorButton, OutlinePixelsGrowWithTheZoom)
+{
+    CDialog::SetViewZoom(2.0);
+    CDialog board(DialogTemplate{901, "Board", 100, 60, 8, 0, {}, {}});
+    CDialog::SetViewZoom(1.0);
+    auto* pButton = new CColorButton;
+    pButton->setParent(&board);
+    pButton->resize(178, 108);
+    const QImage image = pButton->grab().toImage();
+    const QColor face = pButton->palette().color(QPalette::Button);
+    for (const QPoint& step : {QPoint(1, 0), QPoint(0, 1)}) {  // in from the left and from the top
+        const QPoint start = step.x() ? QPoint(0, 50) : QPoint(80, 0);
+        QList<QColor> seen;
+        for (int i = 0; i < 4; ++i)
+            seen << image.pixelColor(start + i * step);
+        EXPECT_EQ(seen, (QList<QColor>{face, face, Qt::black, Qt::black}));
+    }
 }
 
 // Focused: a two-pixel black outline at the edge without its corners. Unfocused: one pixel, one
